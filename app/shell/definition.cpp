@@ -1,0 +1,79 @@
+#include "app/shell/definition.h"
+
+#include <cmath>
+
+#include <QFont>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPoint>
+#include <QSize>
+#include <QVariant>
+#include <QWidget>
+
+namespace pocketrix {
+
+namespace {
+
+void toPixelFont(QWidget* widget)
+{
+    if (widget->testAttribute(Qt::WA_SetFont)) {
+        QFont font = widget->font();
+        if (font.pointSizeF() > 0) {
+            font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0)));
+            widget->setFont(font);
+        }
+    }
+    for (QObject* child : widget->children())
+        if (auto* childWidget = qobject_cast<QWidget*>(child))
+            toPixelFont(childWidget);
+}
+
+Qt::WindowFlags flagsFor(const QString& border)
+{
+    const Qt::WindowFlags framed = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (border == QLatin1String("dialog"))
+        return Qt::Dialog | framed;
+    if (border == QLatin1String("single"))
+        return Qt::Window | framed | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+    return Qt::Window | framed | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
+}
+
+} // namespace
+
+void installFontSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+}
+
+void applyPixelFonts(QWidget* root) { toPixelFont(root); }
+
+void finishWindow(QWidget* window)
+{
+    applyPixelFonts(window);
+
+    const QString border = window->property("definitionBorder").toString();
+    const QPoint position = window->property("definitionPos").toPoint();
+    QSize client = window->property("definitionClient").toSize();
+    if (!client.isValid())
+        client = window->size();
+
+    window->setWindowFlags(flagsFor(border));
+    int extraHeight = 0;
+    if (auto* main = qobject_cast<QMainWindow*>(window)) {
+        if (main->centralWidget() != nullptr)
+            main->centralWidget()->setFixedSize(client);
+        if (main->menuBar() != nullptr)
+            extraHeight = main->menuBar()->sizeHint().height();
+    }
+    const QSize outer(client.width(), client.height() + extraHeight);
+    if (border == QLatin1String("sizeable"))
+        window->resize(outer);
+    else
+        window->setFixedSize(outer);
+    window->move(position);
+}
+
+} // namespace pocketrix

@@ -1,0 +1,24 @@
+#pragma once
+
+class QWidget;
+
+namespace pocketrix {
+
+// Completes a window that setupUi built from its definition. The definitions are drawn
+// in pixels at 96 dpi, with the reference fonts in points; here the fonts become the
+// installed look-alikes at the definitions' pixel heights, and the window gets the
+// screen position (dynamic property "definitionPos"), client size
+// ("definitionClient", default: the size of the definition) and border
+// ("definitionBorder": "single", "dialog" or "sizeable") the definition gives.
+void finishWindow(QWidget* window);
+
+// Makes the reference fonts of the definitions resolve to installed fonts of the same
+// build: "MS Sans Serif" to a sans serif, "Times New Roman" to a serif. Run once,
+// before the first window is created.
+void installFontSubstitutes();
+
+// Converts every point size that the definitions give to the pixel height it has at
+// 96 dpi, for the widget and its children, so text keeps its size on any screen.
+void applyPixelFonts(QWidget* root);
+
+} // namespace pocketrix

@@ -1,0 +1,90 @@
+#include "pages/mainform.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+#include "app/core/datetimeformat.h"
+#include "app/core/timetext.h"
+#include "app/shell/definition.h"
+#include "app/shell/errorrule.h"
+#include "app/shell/windowset.h"
+#include "ui_mainform.h"
+
+namespace pocketrix {
+
+Tmainform::Tmainform(const Services& services, WindowSet& windows)
+    : ui(std::make_unique<Ui::mainform>()), m_services(services), m_windows(windows),
+      m_pages{m_state, m_services, m_windows}
+{
+    ui->setupUi(this);
+    bindHandler(&m_timer1, &QTimer::timeout, this, &Tmainform::Timer1Timer);
+    bindHandler(ui->Details1, &QAction::triggered, this, &Tmainform::Details1Click);
+    bindHandler(ui->About1, &QAction::triggered, this, &Tmainform::About1Click);
+
+    finishWindow(this);
+    ui->TabSheet1->attach(m_pages);
+    ui->TabSheet2->attach(m_pages);
+    ui->TabSheet3->attach(m_pages);
+    ui->TabSheet4->attach(m_pages);
+    ui->TabSheet5->attach(m_pages);
+    windows.setActivationHandler(this, [this] { FormActivate(this); });
+
+    // The one-second tick follows the turn of each second, so the title changes within
+    // a few milliseconds of the minute.
+    m_timer1.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer1, &QTimer::timeout, this, &Tmainform::keepTimer1InPhase);
+    m_timer2.setInterval(60000);
+    keepTimer1InPhase();
+    m_timer1.start();
+    m_timer2.start();
+
+    runGuarded([this] { FormCreate(this); });
+}
+
+Tmainform::~Tmainform() = default;
+
+void Tmainform::keepTimer1InPhase()
+{
+    const int millisecond = m_services.clock->now().millisecond;
+    m_timer1.setInterval(1000 - millisecond + 2);
+}
+
+void Tmainform::FormCreate(QObject* /*sender*/)
+{
+    m_state.StartTime = currentTimeText(*m_services.clock);
+    Timer1Timer(this);
+    m_state.JotterCount = 0;
+    m_state.ReminderPending = 0;
+}
+
+void Tmainform::FormActivate(QObject* /*sender*/) {}
+
+void Tmainform::FormClose(QObject* /*sender*/) { QCoreApplication::quit(); }
+
+void Tmainform::Timer1Timer(QObject* /*sender*/)
+{
+    m_state.CaptionText = titleDateTimeText(m_services.clock->now(), *m_services.locale);
+    if (m_state.CaptionText == m_state.PreviousCaption)
+        return;
+    m_state.PreviousCaption = m_state.CaptionText.str();
+    setWindowTitle(QStringLiteral("Pocketrix - ") + QString::fromStdString(m_state.CaptionText.str()));
+}
+
+void Tmainform::Details1Click(QObject* /*sender*/) { m_windows.show(m_windows.window(WindowSet::Helpful)); }
+
+void Tmainform::About1Click(QObject* /*sender*/) { m_windows.show(m_windows.window(WindowSet::sharabout)); }
+
+void Tmainform::closeEvent(QCloseEvent* event)
+{
+    runGuarded([this] { FormClose(this); });
+    event->accept();
+}
+
+void Tmainform::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        reloadFormatItems(*m_services.locale);
+    QMainWindow::changeEvent(event);
+}
+
+} // namespace pocketrix

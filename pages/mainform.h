@@ -1,0 +1,52 @@
+#pragma once
+
+#include <memory>
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "app/core/clockstate.h"
+#include "pages/services.h"
+
+namespace Ui {
+class mainform;
+}
+
+namespace pocketrix {
+
+class WindowSet;
+
+// The main window: title bar clock, the five pages, the Help menu and the two timers
+// that drive everything else.
+class Tmainform : public QMainWindow {
+    Q_OBJECT
+public:
+    Tmainform(const Services& services, WindowSet& windows);
+    ~Tmainform() override;
+
+    void FormCreate(QObject* sender);
+    void FormActivate(QObject* sender);
+    void FormClose(QObject* sender);
+    void Timer1Timer(QObject* sender);
+    void Details1Click(QObject* sender);
+    void About1Click(QObject* sender);
+
+    const ClockState& state() const { return m_state; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void keepTimer1InPhase();
+
+    std::unique_ptr<Ui::mainform> ui;
+    const Services& m_services;
+    WindowSet& m_windows;
+    ClockState m_state;
+    PageContext m_pages;
+    QTimer m_timer1;
+    QTimer m_timer2;
+};
+
+} // namespace pocketrix

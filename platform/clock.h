@@ -1,0 +1,35 @@
+#pragma once
+// The platform layer: small interfaces to the machine (local clock, locale values, drive
+// query, wave player, program start), each with one real backend. Nothing here uses Qt
+// Widgets; tests replace the interfaces with doubles of their own.
+
+namespace pocketrix {
+
+// One reading of the local clock, as the program's texts consume it.
+struct ClockReading {
+    int year = 1;
+    int month = 1;       // 1 to 12
+    int day = 1;         // 1 to 31
+    int hour = 0;        // 0 to 23
+    int minute = 0;      // 0 to 59
+    int second = 0;      // 0 to 59
+    int millisecond = 0; // read but never shown
+    int dayOfWeek = 1;   // 1 = Sunday to 7 = Saturday
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // The local date and time taken afresh at each call.
+    virtual ClockReading now() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    ClockReading now() const override;
+};
+
+// Weekday of a proleptic Gregorian date, 1 = Sunday to 7 = Saturday.
+int weekdayOf(int year, int month, int day);
+
+} // namespace pocketrix

@@ -1,0 +1,143 @@
+#include "platform/localevalues.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+#include <QLocale>
+
+namespace pocketrix {
+
+namespace {
+
+std::size_t codePoints(const std::string& text)
+{
+    std::size_t count = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++count;
+    return count;
+}
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+bool isCLocale(const QLocale& locale) { return locale.language() == QLocale::C; }
+
+// The first character of a picture that is neither a letter nor a blank nor a quote:
+// what the picture uses between its numbers.
+std::string separatorIn(const QString& picture, qsizetype from = 0)
+{
+    bool quoted = false;
+    for (qsizetype i = from; i < picture.size(); ++i) {
+        const QChar c = picture.at(i);
+        if (c == u'\'') {
+            quoted = !quoted;
+            continue;
+        }
+        if (quoted || c.isLetter() || c.isSpace())
+            continue;
+        return utf8(QString(c));
+    }
+    return {};
+}
+
+bool hasAmPmMarker(const QString& picture)
+{
+    bool quoted = false;
+    for (const QChar c : picture) {
+        if (c == u'\'')
+            quoted = !quoted;
+        else if (!quoted && (c == u'a' || c == u'A'))
+            return true;
+    }
+    return false;
+}
+
+void fillFormatItems(LocaleValues& values, const QLocale& locale)
+{
+    const LocaleValues fallback;
+    if (isCLocale(locale)) {
+        values.longDatePicture = fallback.longDatePicture;
+        values.shortDatePicture = fallback.shortDatePicture;
+        values.dateSeparator = fallback.dateSeparator;
+        values.timeSeparator = fallback.timeSeparator;
+        values.morningDesignator = fallback.morningDesignator;
+        values.afternoonDesignator = fallback.afternoonDesignator;
+        values.hourLeadingZero = 0;
+        values.clockKind = 0;
+        return;
+    }
+    const QString shortDate = locale.dateFormat(QLocale::ShortFormat);
+    const QString time = locale.timeFormat(QLocale::ShortFormat);
+    values.longDatePicture = localeText(utf8(locale.dateFormat(QLocale::LongFormat)), fallback.longDatePicture);
+    values.shortDatePicture = localeText(utf8(shortDate), fallback.shortDatePicture);
+    values.dateSeparator = localeCharacter(separatorIn(shortDate), fallback.dateSeparator);
+    const qsizetype hour = time.indexOf(QLatin1Char('h'), 0, Qt::CaseInsensitive);
+    values.timeSeparator = localeCharacter(hour < 0 ? std::string{} : separatorIn(time, hour), fallback.timeSeparator);
+    values.morningDesignator = localeText(utf8(locale.amText()), fallback.morningDesignator);
+    values.afternoonDesignator = localeText(utf8(locale.pmText()), fallback.afternoonDesignator);
+    values.hourLeadingZero = time.contains(QLatin1String("hh"), Qt::CaseInsensitive) ? 1 : 0;
+    values.clockKind = hasAmPmMarker(time) ? 0 : 1;
+}
+
+} // namespace
+
+std::string LocaleValues::longTimePicture() const
+{
+    return std::string(hourLeadingZero != 0 ? "hh" : "h") + ":mm:ss" + (clockKind == 0 ? " AMPM" : "");
+}
+
+std::string LocaleValues::shortTimePicture() const
+{
+    return std::string(hourLeadingZero != 0 ? "hh" : "h") + ":mm" + (clockKind == 0 ? " AMPM" : "");
+}
+
+std::string localeText(const std::string& value, const std::string& fallback)
+{
+    const std::size_t length = codePoints(value);
+    return length == 0 || length > 255 ? fallback : value;
+}
+
+std::string localeCharacter(const std::string& value, const std::string& fallback)
+{
+    return codePoints(value) == 1 ? value : fallback;
+}
+
+int localeInteger(const std::string& value)
+{
+    if (value.empty())
+        return 0;
+    char* end = nullptr;
+    errno = 0;
+    const long parsed = std::strtol(value.c_str(), &end, 10);
+    if (errno != 0 || end == value.c_str() || *end != '\0' || parsed < -2147483647L - 1 || parsed > 2147483647L)
+        return 0;
+    return static_cast<int>(parsed);
+}
+
+LocaleValues localeValuesFrom(const QLocale& locale)
+{
+    LocaleValues values;
+    fillFormatItems(values, locale);
+    if (isCLocale(locale))
+        return values;
+    for (int month = 1; month <= 12; ++month) {
+        auto& longName = values.longMonthNames[month - 1];
+        auto& shortName = values.shortMonthNames[month - 1];
+        longName = localeText(utf8(locale.monthName(month, QLocale::LongFormat)), longName);
+        shortName = localeText(utf8(locale.monthName(month, QLocale::ShortFormat)), shortName);
+    }
+    for (int day = 0; day < 7; ++day) {
+        const int qtDay = day == 0 ? 7 : day; // Qt counts Monday as 1 and Sunday as 7
+        auto& longName = values.longDayNames[day];
+        auto& shortName = values.shortDayNames[day];
+        longName = localeText(utf8(locale.dayName(qtDay, QLocale::LongFormat)), longName);
+        shortName = localeText(utf8(locale.dayName(qtDay, QLocale::ShortFormat)), shortName);
+    }
+    return values;
+}
+
+LocaleValues systemLocaleValues() { return localeValuesFrom(QLocale::system()); }
+
+void reloadFormatItems(LocaleValues& values) { fillFormatItems(values, QLocale::system()); }
+
+} // namespace pocketrix

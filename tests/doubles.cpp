@@ -1,0 +1,76 @@
+#include "tests/doubles.h"
+
+#include <cstdlib>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+
+namespace pocketrix::test {
+
+ClockReading reading(int year, int month, int day, int hour, int minute, int second)
+{
+    ClockReading r;
+    r.year = year;
+    r.month = month;
+    r.day = day;
+    r.hour = hour;
+    r.minute = minute;
+    r.second = second;
+    r.dayOfWeek = weekdayOf(year, month, day);
+    return r;
+}
+
+SettableClock::SettableClock(int year, int month, int day, int hour, int minute, int second)
+    : m_reading(reading(year, month, day, hour, minute, second))
+{
+}
+
+void SettableClock::set(int year, int month, int day, int hour, int minute, int second)
+{
+    m_reading = reading(year, month, day, hour, minute, second);
+}
+
+void SettableClock::setTime(int hour, int minute, int second)
+{
+    m_reading = reading(m_reading.year, m_reading.month, m_reading.day, hour, minute, second);
+}
+
+RecordedErrors::RecordedErrors()
+    : m_previous(setErrorPresenter([this](const QString& message) { m_messages.append(message); }))
+{
+}
+
+RecordedErrors::~RecordedErrors() { setErrorPresenter(m_previous); }
+
+ScopedEnv::ScopedEnv(const char* name, const char* value) : m_name(name), m_had(std::getenv(name) != nullptr)
+{
+    if (m_had)
+        m_old = std::getenv(name);
+    if (value == nullptr)
+        unsetenv(name);
+    else
+        setenv(name, value, 1);
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    if (m_had)
+        setenv(m_name.c_str(), m_old.c_str(), 1);
+    else
+        unsetenv(m_name.c_str());
+}
+
+bool waitFor(const std::function<bool()>& condition, int milliseconds)
+{
+    QDeadlineTimer deadline(milliseconds);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+} // namespace pocketrix::test

@@ -1,0 +1,63 @@
+#pragma once
+// Test doubles for the platform services and guards that pin the environment.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "app/shell/errorrule.h"
+#include "platform/clock.h"
+
+namespace pocketrix::test {
+
+// A clock that reads whatever the test set last.
+class SettableClock final : public Clock {
+public:
+    SettableClock(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+    ClockReading now() const override { return m_reading; }
+    void set(int year, int month, int day, int hour, int minute, int second);
+    void setTime(int hour, int minute, int second);
+
+private:
+    ClockReading m_reading;
+};
+
+ClockReading reading(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
+// Records the error rule's messages instead of showing boxes, for the guard's lifetime.
+class RecordedErrors {
+public:
+    RecordedErrors();
+    ~RecordedErrors();
+    RecordedErrors(const RecordedErrors&) = delete;
+    RecordedErrors& operator=(const RecordedErrors&) = delete;
+
+    const QStringList& messages() const { return m_messages; }
+    void clear() { m_messages.clear(); }
+
+private:
+    QStringList m_messages;
+    ErrorPresenter m_previous;
+};
+
+// Sets an environment variable for the guard's lifetime.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string m_name;
+    bool m_had;
+    std::string m_old;
+};
+
+// Processes events until the condition holds or the time runs out.
+bool waitFor(const std::function<bool()>& condition, int milliseconds = 2000);
+
+} // namespace pocketrix::test
