@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+
+#include "app/shell/windowset.h"
+#include "pages/mainform.h"
+#include "tests/doubles.h"
+
+namespace pocketrix {
+namespace {
+
+struct MainWindowFixture : ::testing::Test {
+    test::SettableClock clock{2026, 12, 7, 22, 28, 5};
+    LocaleValues locale;
+    Services services;
+    WindowSet windows;
+    std::unique_ptr<Tmainform> main;
+
+    void SetUp() override
+    {
+        services.clock = &clock;
+        services.locale = &locale;
+        main = std::make_unique<Tmainform>(services, windows);
+    }
+};
+
+TEST_F(MainWindowFixture, StartsWithTheTitleAndTheFivePages)
+{
+    EXPECT_EQ(main->windowTitle(), "Pocketrix - December 7, 2026  10:28 PM");
+    EXPECT_EQ(main->state().StartTime, "22:28:05");
+    EXPECT_EQ(main->centralWidget()->size(), QSize(384, 167));
+    EXPECT_EQ(main->minimumSize(), main->maximumSize()) << "the main window is not resizable";
+    EXPECT_FALSE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    auto* pages = main->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    ASSERT_NE(pages, nullptr);
+    const QStringList expected{"Programs", "System", "Calendar", "World Time", "Alarm Clock"};
+    ASSERT_EQ(pages->count(), expected.size());
+    for (int i = 0; i < pages->count(); ++i)
+        EXPECT_EQ(pages->tabText(i), expected[i]);
+    EXPECT_EQ(pages->currentIndex(), 0);
+
+    auto* help = main->findChild<QMenu*>(QStringLiteral("Help1"));
+    ASSERT_NE(help, nullptr);
+    QStringList items;
+    for (QAction* action : help->actions())
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(items, (QStringList{"Details...", "-", "About..."}));
+}
+
+TEST_F(MainWindowFixture, TheTitleChangesOnlyWhenTheMinuteDoes)
+{
+    QSignalSpy titles(main.get(), &QWidget::windowTitleChanged);
+    struct Step {
+        const char* what;
+        int year, month, day, hour, minute, second;
+        const char* title; // nullptr: no update
+    } steps[] = {
+        {"same minute, later second", 2026, 12, 7, 22, 28, 59, nullptr},
+        {"the minute turns", 2026, 12, 7, 22, 29, 0, "Pocketrix - December 7, 2026  10:29 PM"},
+        {"a second later", 2026, 12, 7, 22, 29, 1, nullptr},
+        {"just before midnight", 2026, 12, 7, 23, 59, 59, "Pocketrix - December 7, 2026  11:59 PM"},
+        {"midnight changes date and time at once", 2026, 12, 8, 0, 0, 0, "Pocketrix - December 8, 2026  12:00 AM"},
+        {"the clock is set back", 2026, 12, 7, 23, 0, 0, "Pocketrix - December 7, 2026  11:00 PM"},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
+        titles.clear();
+        clock.set(s.year, s.month, s.day, s.hour, s.minute, s.second);
+        main->Timer1Timer(nullptr);
+        if (s.title == nullptr) {
+            EXPECT_EQ(titles.count(), 0);
+        } else {
+            EXPECT_EQ(titles.count(), 1);
+            EXPECT_EQ(main->windowTitle(), s.title);
+            EXPECT_EQ(main->state().PreviousCaption, main->state().CaptionText);
+        }
+    }
+}
+
+TEST_F(MainWindowFixture, ALocaleChangeReachesTheTitleAtTheNextMinute)
+{
+    locale.longDatePicture = "'changed'";
+    QEvent change(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(main.get(), &change);
+    // The reload takes the system's items again; the test's own picture is gone with it.
+    EXPECT_NE(locale.longDatePicture, "'changed'");
+    clock.set(2026, 12, 7, 22, 30, 0);
+    main->Timer1Timer(nullptr);
+    EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral("10:30 PM")));
+}
+
+} // namespace
+} // namespace pocketrix
