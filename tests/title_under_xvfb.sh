@@ -1,0 +1,35 @@
+#!/bin/bash
+# Starts the real program on a private X server with a faked clock and reads its title
+# bar, for each locale and moment below.
+set -u
+program=$1
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
+[ -n "$faketime_lib" ] || { echo "libfaketime is not installed"; exit 1; }
+command -v xvfb-run >/dev/null || { echo "xvfb-run is not installed"; exit 1; }
+
+failures=0
+check() {
+    local lang=$1 start=$2 expected=$3
+    local seen
+    seen=$(LANG=$lang LC_ALL= LC_TIME= FAKETIME="@$start" LD_PRELOAD="$faketime_lib" \
+        xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+            "$0" 2>/dev/null & pid=$!
+            for _ in $(seq 1 100); do
+                title=$(xdotool search --name "^Pocketrix - " getwindowname 2>/dev/null | head -n 1)
+                [ -n "$title" ] && break
+                sleep 0.1
+            done
+            kill $pid 2>/dev/null; wait $pid 2>/dev/null
+            printf "%s" "$title"' "$program")
+    if [ "$seen" = "$expected" ]; then
+        echo "ok: LANG=$lang at $start: $seen"
+    else
+        echo "FAIL: LANG=$lang at $start: expected '$expected', saw '$seen'"
+        failures=$((failures + 1))
+    fi
+}
+
+check en_US.UTF-8 "2026-12-07 22:28:05" "Pocketrix - Monday, December 7, 2026  10:28 PM"
+check C "2026-12-07 22:28:05" "Pocketrix - December 7, 2026  10:28 PM"
+check C "2027-01-01 00:05:00" "Pocketrix - January 1, 2027  12:05 AM"
+exit $failures
