@@ -15,6 +15,7 @@
 #include "pages/warning.h"
 #include "platform/clock.h"
 #include "platform/localevalues.h"
+#include "platform/programstart.h"
 #include "windows/fronthlp.h"
 #include "windows/sharabout.h"
 
@@ -30,9 +31,11 @@ int main(int argc, char** argv)
 
     SystemClock clock;
     LocaleValues locale = systemLocaleValues();
+    SystemProgramStarter programs;
     Services services;
     services.clock = &clock;
     services.locale = &locale;
+    services.programs = &programs;
 
     WindowSet windows;
     windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));

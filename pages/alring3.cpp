@@ -6,7 +6,8 @@
 
 namespace pocketrix {
 
-TForm2::TForm2(WindowSet& windows, QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Form2>()), m_windows(windows)
+TForm2::TForm2(WindowSet& windows, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Form2>()), m_windows(windows)
 {
     ui->setupUi(this);
     finishWindow(this);

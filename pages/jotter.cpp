@@ -1,17 +1,29 @@
 #include "pages/jotter.h"
 
+#include <QPalette>
+
 #include "app/shell/definition.h"
 #include "app/shell/windowset.h"
 #include "ui_jotter.h"
 
 namespace pocketrix {
 
-TForm5::TForm5(WindowSet& windows, QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Form5>()), m_windows(windows)
+TForm5::TForm5(WindowSet& windows, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Form5>()), m_windows(windows)
 {
     ui->setupUi(this);
     finishWindow(this);
 }
 
 TForm5::~TForm5() = default;
+
+void TForm5::setColour(const Rgb& colour)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+    setPalette(palette);
+}
+
+QPlainTextEdit* TForm5::memo() const { return ui->Memo1; }
 
 } // namespace pocketrix

@@ -4,6 +4,10 @@
 
 #include <QWidget>
 
+#include "pages/jottercolours.h"
+
+class QPlainTextEdit;
+
 namespace Ui {
 class Form5;
 }
@@ -12,11 +16,16 @@ namespace pocketrix {
 
 class WindowSet;
 
+// A Jotter: a small coloured window with a free-text box. Its text lives only as long
+// as the window does; nothing is saved.
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm5(WindowSet& windows, QWidget* parent = nullptr);
     ~TForm5() override;
+
+    void setColour(const Rgb& colour);
+    QPlainTextEdit* memo() const;
 
 private:
     std::unique_ptr<Ui::Form5> ui;

@@ -1,5 +1,11 @@
 #include "pages/programspage.h"
 
+#include <QPlainTextEdit>
+
+#include "app/shell/errorrule.h"
+#include "app/shell/windowset.h"
+#include "pages/jotter.h"
+#include "platform/programstart.h"
 #include "ui_programspage.h"
 
 namespace pocketrix {
@@ -7,10 +13,45 @@ namespace pocketrix {
 ProgramsPage::ProgramsPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::ProgramsPage>())
 {
     ui->setupUi(this);
+    bindHandler(ui->SpeedButton2, &QToolButton::clicked, this, &ProgramsPage::SpeedButton2Click);
+    bindHandler(ui->SpeedButton3, &QToolButton::clicked, this, &ProgramsPage::SpeedButton3Click);
+    bindHandler(ui->SpeedButton7, &QToolButton::clicked, this, &ProgramsPage::SpeedButton7Click);
+    bindHandler(ui->SpeedButton4, &QToolButton::clicked, this, &ProgramsPage::SpeedButton4Click);
+    bindHandler(ui->SpeedButton6, &QToolButton::clicked, this, &ProgramsPage::SpeedButton6Click);
+    bindHandler(ui->SpeedButton8, &QToolButton::clicked, this, &ProgramsPage::SpeedButton8Click);
 }
 
 ProgramsPage::~ProgramsPage() = default;
 
 void ProgramsPage::attach(PageContext& context) { m_context = &context; }
+
+void ProgramsPage::SpeedButton2Click(QObject* /*sender*/) { m_context->services.programs->start("lookabt.exe"); }
+
+void ProgramsPage::SpeedButton6Click(QObject* /*sender*/) { m_context->services.programs->start("cogitron.exe"); }
+
+void ProgramsPage::SpeedButton3Click(QObject* /*sender*/) { notPartOfPocketrix(QStringLiteral("Dialfolio")); }
+
+void ProgramsPage::SpeedButton4Click(QObject* /*sender*/) { notPartOfPocketrix(QStringLiteral("Swapulator")); }
+
+void ProgramsPage::SpeedButton7Click(QObject* /*sender*/) { notPartOfPocketrix(QStringLiteral("Sumbright")); }
+
+void ProgramsPage::notPartOfPocketrix(const QString& application)
+{
+    inform(application + QStringLiteral(" is a separate application; it is not part of Pocketrix."));
+}
+
+void ProgramsPage::SpeedButton8Click(QObject* /*sender*/)
+{
+    ClockState& state = m_context->state;
+    // Owned by the main window: every Jotter lives until the program ends.
+    auto* jotter = new TForm5(m_context->windows, window());
+    m_context->windows.track(jotter);
+    const JotterColouring colouring = nextJotterColouring(state.JotterCount);
+    state.JotterCount = colouring.count;
+    if (colouring.colour)
+        jotter->setColour(*colouring.colour);
+    jotter->memo()->clear();
+    m_context->windows.show(jotter);
+}
 
 } // namespace pocketrix

@@ -12,6 +12,9 @@ class ProgramsPage;
 
 namespace pocketrix {
 
+class TForm5;
+
+// The Programs page: picture buttons that start the companion programs and open Jotters.
 class ProgramsPage : public QWidget {
     Q_OBJECT
 public:
@@ -20,7 +23,16 @@ public:
 
     void attach(PageContext& context);
 
+    void SpeedButton2Click(QObject* sender);
+    void SpeedButton3Click(QObject* sender);
+    void SpeedButton4Click(QObject* sender);
+    void SpeedButton6Click(QObject* sender);
+    void SpeedButton7Click(QObject* sender);
+    void SpeedButton8Click(QObject* sender);
+
 private:
+    void notPartOfPocketrix(const QString& application);
+
     std::unique_ptr<Ui::ProgramsPage> ui;
     PageContext* m_context = nullptr;
 };

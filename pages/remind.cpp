@@ -6,7 +6,8 @@
 
 namespace pocketrix {
 
-TForm3::TForm3(WindowSet& windows, QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Form3>()), m_windows(windows)
+TForm3::TForm3(WindowSet& windows, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Form3>()), m_windows(windows)
 {
     ui->setupUi(this);
     finishWindow(this);

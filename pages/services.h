@@ -9,12 +9,14 @@
 
 namespace pocketrix {
 
+class ProgramStarter;
 class WindowSet;
 
 // The platform services the windows use; main() passes the real ones, tests doubles.
 struct Services {
     const Clock* clock = nullptr;
     LocaleValues* locale = nullptr;
+    ProgramStarter* programs = nullptr;
 };
 
 // What a page of the main window works with.

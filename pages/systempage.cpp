@@ -4,10 +4,7 @@
 
 namespace pocketrix {
 
-SystemPage::SystemPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SystemPage>())
-{
-    ui->setupUi(this);
-}
+SystemPage::SystemPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SystemPage>()) { ui->setupUi(this); }
 
 SystemPage::~SystemPage() = default;
 

@@ -6,7 +6,8 @@
 
 namespace pocketrix {
 
-TForm4::TForm4(WindowSet& windows, QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Form4>()), m_windows(windows)
+TForm4::TForm4(WindowSet& windows, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Form4>()), m_windows(windows)
 {
     ui->setupUi(this);
     finishWindow(this);

@@ -14,7 +14,10 @@ TEST(TimeText, IsTwoDigitTwentyFourHourWithColons)
         int hour, minute, second;
         const char* text;
     } cases[] = {
-        {0, 0, 0, "00:00:00"}, {9, 5, 7, "09:05:07"}, {12, 0, 0, "12:00:00"}, {23, 59, 59, "23:59:59"},
+        {0, 0, 0, "00:00:00"},
+        {9, 5, 7, "09:05:07"},
+        {12, 0, 0, "12:00:00"},
+        {23, 59, 59, "23:59:59"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -90,8 +93,8 @@ TEST(FixedText, KeepsTheFirstCharactersAndNeverSplitsOne)
         {"12:30", "12:30"},
         {"12:30:45", "12:30"},
         {"", ""},
-        {"ab\xc3\xa9", "ab\xc3\xa9"},         // "abé" is 4 bytes: fits in 5
-        {"abcd\xc3\xa9", "abcd"},             // the 2-byte é would straddle the limit
+        {"ab\xc3\xa9", "ab\xc3\xa9"},                   // "abé" is 4 bytes: fits in 5
+        {"abcd\xc3\xa9", "abcd"},                       // the 2-byte é would straddle the limit
         {"a\xe2\x82\xac\xe2\x82\xac", "a\xe2\x82\xac"}, // "a€€": the second € does not fit
     };
     for (const auto& c : cases) {

@@ -6,7 +6,8 @@
 
 namespace pocketrix {
 
-THelpful::THelpful(WindowSet& windows, QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Helpful>()), m_windows(windows)
+THelpful::THelpful(WindowSet& windows, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Helpful>()), m_windows(windows)
 {
     ui->setupUi(this);
     finishWindow(this);

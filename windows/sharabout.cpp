@@ -6,7 +6,8 @@
 
 namespace pocketrix {
 
-Tsharabout::Tsharabout(WindowSet& windows, QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::sharabout>()), m_windows(windows)
+Tsharabout::Tsharabout(WindowSet& windows, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::sharabout>()), m_windows(windows)
 {
     ui->setupUi(this);
     finishWindow(this);

@@ -29,8 +29,7 @@ std::string padded(int value, int digits)
     return value < 0 ? "-" + text : text;
 }
 
-template <std::size_t N>
-const std::string& nameAt(const std::array<std::string, N>& names, int oneBased)
+template <std::size_t N> const std::string& nameAt(const std::array<std::string, N>& names, int oneBased)
 {
     const int index = ((oneBased - 1) % static_cast<int>(N) + static_cast<int>(N)) % static_cast<int>(N);
     return names[static_cast<std::size_t>(index)];

@@ -12,8 +12,7 @@ std::string_view fittingPrefix(std::string_view text, std::size_t capacity);
 
 // A text field of fixed capacity: a longer value keeps its first characters and drops
 // the rest without error.
-template <std::size_t Capacity>
-class FixedText {
+template <std::size_t Capacity> class FixedText {
 public:
     static constexpr std::size_t capacity = Capacity;
 

@@ -15,8 +15,8 @@ void appendTwoDigits(std::string& out, int value)
 
 int digitAt(std::string_view text, std::size_t position)
 {
-    const std::string character = position >= 1 && position <= text.size() ? std::string(1, text[position - 1])
-                                                                             : std::string{};
+    const std::string character =
+        position >= 1 && position <= text.size() ? std::string(1, text[position - 1]) : std::string{};
     if (character.empty() || character[0] < '0' || character[0] > '9')
         throw Error(withArgument("'%s' is not a valid integer value", character));
     return character[0] - '0';

@@ -14,9 +14,21 @@ void showMessageBox(const QString& message)
     box.exec();
 }
 
+void showInformationBox(const QString& message)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Pocketrix"), message, QMessageBox::Ok);
+    box.exec();
+}
+
 ErrorPresenter& presenter()
 {
     static ErrorPresenter current = showMessageBox;
+    return current;
+}
+
+ErrorPresenter& informationPresenter()
+{
+    static ErrorPresenter current = showInformationBox;
     return current;
 }
 
@@ -25,6 +37,17 @@ ErrorPresenter& presenter()
 ErrorPresenter setErrorPresenter(ErrorPresenter replacement)
 {
     return std::exchange(presenter(), std::move(replacement));
+}
+
+ErrorPresenter setInformationPresenter(ErrorPresenter replacement)
+{
+    return std::exchange(informationPresenter(), std::move(replacement));
+}
+
+void inform(const QString& message)
+{
+    if (informationPresenter())
+        informationPresenter()(message);
 }
 
 void reportError(const QString& message)

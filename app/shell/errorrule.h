@@ -24,10 +24,14 @@ ErrorPresenter setErrorPresenter(ErrorPresenter presenter);
 void reportError(const std::exception& error);
 void reportError(const QString& message);
 
+// Tells the user something that is no error: a message box captioned "Pocketrix" with
+// the information icon. Replaceable like the error presenter.
+ErrorPresenter setInformationPresenter(ErrorPresenter presenter);
+void inform(const QString& message);
+
 // Runs one handler under the error rule: an error abandons the rest of the handler and
 // is shown; nothing escapes into Qt's event delivery.
-template <class Handler>
-void runGuarded(Handler&& handler) noexcept
+template <class Handler> void runGuarded(Handler&& handler) noexcept
 {
     try {
         std::forward<Handler>(handler)();

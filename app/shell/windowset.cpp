@@ -9,10 +9,7 @@
 
 namespace pocketrix {
 
-WindowSet::WindowSet()
-{
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &WindowSet::focusWindowChanged);
-}
+WindowSet::WindowSet() { connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &WindowSet::focusWindowChanged); }
 
 WindowSet::~WindowSet()
 {
@@ -25,16 +22,15 @@ void WindowSet::add(Slot slot, std::unique_ptr<QWidget> window)
 {
     QWidget* added = window.get();
     m_windows[slot] = std::move(window);
-    if (find(added) == nullptr)
-        track(added);
-    if (slot != mainform)
-        added->installEventFilter(this);
+    track(added);
 }
 
 void WindowSet::track(QWidget* window)
 {
-    if (find(window) == nullptr)
-        m_tracked.push_back({window, {}});
+    if (find(window) != nullptr)
+        return;
+    m_tracked.push_back({window, {}});
+    window->installEventFilter(this);
 }
 
 void WindowSet::setActivationHandler(QWidget* window, std::function<void()> handler)
@@ -72,7 +68,7 @@ void WindowSet::hide(QWidget* window)
 
 bool WindowSet::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Close) {
+    if (event->type() == QEvent::Close && watched != m_windows[mainform].get()) {
         // A secondary window's close box only hides it.
         event->ignore();
         hide(static_cast<QWidget*>(watched));

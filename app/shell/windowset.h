@@ -31,11 +31,7 @@ public:
     // the program.
     void add(Slot slot, std::unique_ptr<QWidget> window);
     QWidget* window(Slot slot) const { return m_windows[slot].get(); }
-    template <class T>
-    T* get(Slot slot) const
-    {
-        return static_cast<T*>(window(slot));
-    }
+    template <class T> T* get(Slot slot) const { return static_cast<T*>(window(slot)); }
 
     // A window that takes part in the activation rule without a slot (Jotters).
     void track(QWidget* window);
