@@ -32,6 +32,7 @@ public:
 
 private:
     void notPartOfPocketrix(const QString& application);
+    void useTransparentCorners();
 
     std::unique_ptr<Ui::ProgramsPage> ui;
     PageContext* m_context = nullptr;

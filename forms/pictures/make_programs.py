@@ -71,14 +71,14 @@ def dialfolio():
 
 
 def sumbright():
-    # A sun over a horizon.
-    rows = canvas(32, 32, AQUA)
-    box(rows, 0, 24, 31, 31, GREEN)
-    disc(rows, 16, 14, 6, YELLOW)
+    # A bright sun.
+    rows = canvas(32, 32, SILVER)
+    disc(rows, 16, 16, 7, YELLOW)
+    ring(rows, 16, 16, 7, OLIVE)
     for k in range(12):
         a = k * math.pi / 6
-        line(rows, round(16 + 8 * math.cos(a)), round(14 + 8 * math.sin(a)),
-             round(16 + 11 * math.cos(a)), round(14 + 11 * math.sin(a)), OLIVE)
+        line(rows, round(16 + 9 * math.cos(a)), round(16 + 9 * math.sin(a)),
+             round(16 + 13 * math.cos(a)), round(16 + 13 * math.sin(a)), RED)
     return rows
 
 
