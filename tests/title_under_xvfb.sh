@@ -8,19 +8,21 @@ faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1
 command -v xvfb-run >/dev/null || { echo "xvfb-run is not installed"; exit 1; }
 
 failures=0
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 check() {
     local lang=$1 start=$2 expected=$3
     local seen
     seen=$(LANG=$lang LC_ALL= LC_TIME= FAKETIME="@$start" LD_PRELOAD="$faketime_lib" \
         xvfb-run -a -s "-screen 0 800x600x24" bash -c '
-            "$0" 2>/dev/null & pid=$!
+            "$0" 2>>"$1" & pid=$!
             for _ in $(seq 1 100); do
                 title=$(xdotool search --name "^Pocketrix - " getwindowname 2>/dev/null | head -n 1)
                 [ -n "$title" ] && break
                 sleep 0.1
             done
             kill $pid 2>/dev/null; wait $pid 2>/dev/null
-            printf "%s" "$title"' "$program")
+            printf "%s" "$title"' "$program" "$log")
     if [ "$seen" = "$expected" ]; then
         echo "ok: LANG=$lang at $start: $seen"
     else
@@ -32,4 +34,9 @@ check() {
 check en_US.UTF-8 "2026-12-07 22:28:05" "Pocketrix - Monday, December 7, 2026  10:28 PM"
 check C "2026-12-07 22:28:05" "Pocketrix - December 7, 2026  10:28 PM"
 check C "2027-01-01 00:05:00" "Pocketrix - January 1, 2027  12:05 AM"
+if grep -q -E "Sanitizer|runtime error" "$log"; then
+    echo "FAIL: the program reported:"
+    cat "$log"
+    failures=$((failures + 1))
+fi
 exit $failures

@@ -1,0 +1,92 @@
+#!/bin/bash
+# Benchmarks of Pocketrix, each against a bare Qt 6 Widgets window with five empty tabs
+# built in the same run. Prints a Markdown table.
+#   bench/run.sh [idle-minutes] [runs]
+# Needs the packages of ./setup test plus x11 development headers (libx11-dev).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+idle_minutes=${1:-3}
+runs=${2:-7}
+build=build-bench
+
+cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build $build --target pocketrix bench_bare xprobe >/dev/null
+program=$PWD/$build/app/pocketrix
+bare=$PWD/$build/bench/bench_bare
+probe=$PWD/$build/bench/xprobe
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
+
+display=:$((90 + RANDOM % 9))
+Xvfb $display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY=$display
+sleep 1
+work=$(mktemp -d)
+cd "$work"
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+
+measure_start() { # program -> "ms kb" per run
+    for _ in $(seq 1 "$runs"); do
+        "$probe" start "$1" | awk '/mapped_ms/{m=$2} /peak_rss_kb/{r=$2} END{print m, r}'
+    done
+}
+ours=$(measure_start "$program")
+theirs=$(measure_start "$bare")
+ours_ms=$(echo "$ours" | awk '{print $1}' | median); ours_kb=$(echo "$ours" | awk '{print $2}' | median)
+bare_ms=$(echo "$theirs" | awk '{print $1}' | median); bare_kb=$(echo "$theirs" | awk '{print $2}' | median)
+
+# Idle: CPU time and voluntary context switches (wake-ups) of all threads over the run.
+"$program" >/dev/null 2>&1 &
+pid=$!
+sleep 10
+counters() {
+    local ticks switches=0
+    ticks=$(awk '{print $14 + $15}' /proc/$pid/stat)
+    for status in /proc/$pid/task/*/status; do
+        switches=$((switches + $(awk '/^voluntary_ctxt_switches/{print $2}' "$status")))
+    done
+    echo "$ticks $switches"
+}
+read -r ticks0 switches0 < <(counters)
+sleep $((idle_minutes * 60))
+read -r ticks1 switches1 < <(counters)
+threads=$(ls /proc/$pid/task | wc -l)
+audio=$(ls -l /proc/$pid/fd 2>/dev/null | grep -c -E '/dev/snd|pulse|pipewire' || true)
+kill $pid; wait $pid 2>/dev/null || true
+hz=$(getconf CLK_TCK)
+cpu_percent=$(awk -v t=$((ticks1 - ticks0)) -v hz="$hz" -v m="$idle_minutes" 'BEGIN{printf "%.3f", 100 * t / hz / (m * 60)}')
+wakeups=$(awk -v s=$((switches1 - switches0)) -v m="$idle_minutes" 'BEGIN{printf "%.0f", s / m}')
+
+# Minute latency: two turns of the minute.
+latency=$("$probe" latency 2 "$program" | awk '{print $2}' | tr '\n' ' ')
+
+# A simulated day at 720 times the speed: memory and the title at the end.
+long=""
+if [ -n "$faketime_lib" ]; then
+    FAKETIME="@2026-12-07 00:00:00 x720" LD_PRELOAD="$faketime_lib" "$program" >/dev/null 2>&1 &
+    pid=$!
+    sleep 10
+    rss_start=$(awk '/^VmRSS/{print $2}' /proc/$pid/status)
+    sleep 110
+    rss_end=$(awk '/^VmRSS/{print $2}' /proc/$pid/status)
+    title=$(xdotool search --name "^Pocketrix - " getwindowname 2>/dev/null | head -n 1 || true)
+    kill $pid; wait $pid 2>/dev/null || true
+    long="RSS ${rss_start} kB after a simulated 2 hours, ${rss_end} kB after a simulated day; title then: ${title}"
+fi
+
+cat <<TABLE
+| measure | Pocketrix | bare Qt window | ratio / target |
+|---|---|---|---|
+| start-up to window mapped (median of $runs) | ${ours_ms} ms | ${bare_ms} ms | $(awk -v a="$ours_ms" -v b="$bare_ms" 'BEGIN{printf "%.2f", a/b}')x (target 1.3x) |
+| peak RSS after 3 s (median of $runs) | ${ours_kb} kB | ${bare_kb} kB | $(awk -v a="$ours_kb" -v b="$bare_kb" 'BEGIN{printf "%.2f", a/b}')x (target 1.3x) |
+| idle CPU over ${idle_minutes} min | ${cpu_percent} % of one core | | target < 0.05 % |
+| idle wake-ups (voluntary switches, all ${threads} threads) | ${wakeups} per minute | | two 1 s timers: about 120 |
+| audio streams open while idle | ${audio} | | 0 |
+| title after the turn of the minute | ${latency}ms | | target 50 ms |
+TABLE
+[ -n "$long" ] && echo && echo "Long run: $long"
+echo
+echo "Machine: $(nproc) cores, $(awk '/MemTotal/{printf "%.0f GiB", $2/1048576}' /proc/meminfo), $(uname -sr), Xvfb."
+rm -rf "$work"

@@ -1,0 +1,132 @@
+// Measures a program on an X server without disturbing it.
+//   xprobe start PROGRAM...    milliseconds from exec to the first window mapped, then
+//                              the peak resident memory after 3 s (kB)
+//   xprobe latency N PROGRAM...  for N title changes, milliseconds past the turn of the minute
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <signal.h>
+#include <string>
+#include <sys/time.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+double nowMs()
+{
+    timeval tv{};
+    gettimeofday(&tv, nullptr);
+    return static_cast<double>(tv.tv_sec) * 1000.0 + static_cast<double>(tv.tv_usec) / 1000.0;
+}
+
+long peakRssKb(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+pid_t launch(char** argv)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execvp(argv[0], argv);
+        _exit(127);
+    }
+    return pid;
+}
+
+Window waitForMap(Display* display)
+{
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != MapNotify)
+            continue;
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display, event.xmap.window, &attributes) != 0 && attributes.width > 50 &&
+            !attributes.override_redirect)
+            return event.xmap.window;
+    }
+}
+
+std::string title(Display* display, Window window)
+{
+    const Atom name = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type;
+    int format;
+    unsigned long items, after;
+    unsigned char* data = nullptr;
+    std::string text;
+    if (XGetWindowProperty(display, window, name, 0, 1024, False, utf8, &type, &format, &items, &after, &data) ==
+            Success &&
+        data != nullptr) {
+        text.assign(reinterpret_cast<char*>(data), items);
+        XFree(data);
+    }
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: xprobe start PROGRAM... | xprobe latency N PROGRAM...\n");
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "xprobe: no X display\n");
+        return 1;
+    }
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+
+    const bool latency = std::strcmp(argv[1], "latency") == 0;
+    const int samples = latency ? std::atoi(argv[2]) : 0;
+    char** program = argv + (latency ? 3 : 2);
+
+    const double start = nowMs();
+    const pid_t pid = launch(program);
+    const Window window = waitForMap(display);
+    if (!latency) {
+        std::printf("mapped_ms %.1f\n", nowMs() - start);
+        std::fflush(stdout);
+        sleep(3);
+        std::printf("peak_rss_kb %ld\n", peakRssKb(pid));
+    } else {
+        XSelectInput(display, window, PropertyChangeMask);
+        const Atom name = XInternAtom(display, "_NET_WM_NAME", False);
+        std::string last = title(display, window);
+        for (int seen = 0; seen < samples;) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type != PropertyNotify || event.xproperty.atom != name)
+                continue;
+            const std::string now = title(display, window);
+            if (now == last)
+                continue;
+            last = now;
+            const double ms = nowMs();
+            std::printf("title_ms_past_minute %.1f %s\n", static_cast<double>(static_cast<long long>(ms) % 60000) +
+                                                              (ms - static_cast<double>(static_cast<long long>(ms))),
+                        now.c_str());
+            std::fflush(stdout);
+            ++seen;
+        }
+    }
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    XCloseDisplay(display);
+    return 0;
+}
