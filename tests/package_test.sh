@@ -1,0 +1,42 @@
+#!/bin/bash
+# Builds the .deb, unpacks it into a scratch root, validates its desktop files, and starts
+# the installed program from its launcher under Xvfb, with a fresh home folder.
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null)
+deb=$(ls "$scratch"/package/*.deb)
+dpkg-deb --info "$deb" | grep -q "Package: pocketrix"
+dpkg -x "$deb" "$scratch/root"
+root=$scratch/root
+
+for file in usr/bin/pocketrix usr/bin/pocketrix-launch usr/share/applications/org.pocketrix.Pocketrix.desktop \
+            usr/share/metainfo/org.pocketrix.Pocketrix.metainfo.xml usr/share/icons/hicolor/48x48/apps/pocketrix.png \
+            usr/share/pocketrix/frontend; do
+    [ -e "$root/$file" ] || { echo "FAIL: the package lacks /$file"; exit 1; }
+done
+desktop-file-validate "$root/usr/share/applications/org.pocketrix.Pocketrix.desktop"
+appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.pocketrix.Pocketrix.metainfo.xml" >/dev/null
+
+home=$scratch/home
+mkdir -p "$home"
+title=$(HOME=$home XDG_DATA_HOME= xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+    "$0" 2>/dev/null & pid=$!
+    for _ in $(seq 1 100); do
+        title=$(xdotool search --name "^Pocketrix - " getwindowname 2>/dev/null | head -n 1)
+        [ -n "$title" ] && break
+        sleep 0.1
+    done
+    kill $pid 2>/dev/null; wait $pid 2>/dev/null
+    printf "%s" "$title"' "$root/usr/bin/pocketrix-launch")
+case "$title" in
+"Pocketrix - "*) echo "ok: the installed launcher opened: $title" ;;
+*) echo "FAIL: no main window from the installed launcher"; exit 1 ;;
+esac
+folder=$home/.local/share/pocketrix
+[ -L "$folder/frontend" ] || { echo "FAIL: the launcher prepared no folder with the help data"; exit 1; }
+[ "$(readlink -f "$folder/frontend")" = "$(readlink -f "$root/usr/share/pocketrix/frontend")" ] ||
+    { echo "FAIL: the help link points elsewhere"; exit 1; }
+echo "ok: the launcher runs in $folder with frontend/ linked to the installed help"
