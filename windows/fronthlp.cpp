@@ -152,9 +152,9 @@ void THelpful::AdjustSpacing(QObject* /*sender*/)
     // The scrolling range reaches the lowest and the rightmost element.
     int right = 0;
     int bottom = 0;
-    for (QWidget* element : {static_cast<QWidget*>(ui->Memo1), static_cast<QWidget*>(ui->Image1),
-                             static_cast<QWidget*>(ui->Memo2), static_cast<QWidget*>(ui->Image2),
-                             static_cast<QWidget*>(ui->Memo3)}) {
+    for (QWidget* element :
+         {static_cast<QWidget*>(ui->Memo1), static_cast<QWidget*>(ui->Image1), static_cast<QWidget*>(ui->Memo2),
+          static_cast<QWidget*>(ui->Image2), static_cast<QWidget*>(ui->Memo3)}) {
         right = std::max(right, element->x() + element->width());
         bottom = std::max(bottom, element->y() + element->height());
     }

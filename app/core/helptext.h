@@ -29,11 +29,11 @@ int displayedLineCount(const std::vector<int>& linesPerParagraph, bool lastParag
 
 // The five elements of a help page, stacked top to bottom without gaps.
 struct HelpPageInput {
-    int headingLines = 0;     // Memo1
+    int headingLines = 0; // Memo1
     int firstPictureHeight = 0;
-    int firstTextLines = 0;   // Memo2
+    int firstTextLines = 0; // Memo2
     int secondPictureHeight = 0;
-    int secondTextLines = 0;  // Memo3
+    int secondTextLines = 0; // Memo3
     int headingLineHeight = 18;
     int firstTextLineHeight = 18;
     int secondTextLineHeight = 21;

@@ -81,8 +81,7 @@ QImage framed(QWidget* window)
 
 QImage sideBySide(const QImage& left, const QImage& right, int gap)
 {
-    QImage picture(left.width() + gap + right.width(), std::max(left.height(), right.height()),
-                   QImage::Format_RGB32);
+    QImage picture(left.width() + gap + right.width(), std::max(left.height(), right.height()), QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.drawImage(0, 0, left);
