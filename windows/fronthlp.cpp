@@ -10,8 +10,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFrame>
 #include <QTextLayout>
 
 #include "app/core/errors.h"
@@ -38,6 +40,30 @@ constexpr HelpTopic kTopics[] = {
 
 int lineHeight(QTextEdit* memo, int extra) { return memoLineHeight(QFontInfo(memo->font()).pixelSize(), extra); }
 
+// No margin above or below the text, so its height is its lines; a little at the sides.
+void setMargins(QTextEdit* memo)
+{
+    QTextDocument* document = memo->document();
+    document->setDocumentMargin(0);
+    QTextFrameFormat frame = document->rootFrame()->frameFormat();
+    frame.setLeftMargin(2);
+    frame.setRightMargin(2);
+    document->rootFrame()->setFrameFormat(frame);
+}
+
+// Lines are shown at the pitch the stacking reserves for them, whatever the leading of
+// the installed font, so no line is cut off at the bottom of its memo.
+void showText(QTextEdit* memo, const QString& text)
+{
+    memo->setPlainText(text);
+    setMargins(memo);
+    QTextBlockFormat pitch;
+    pitch.setLineHeight(lineHeight(memo, kFirstTextLineExtra), QTextBlockFormat::FixedHeight);
+    QTextCursor all(memo->document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(pitch);
+}
+
 } // namespace
 
 void loadPicture(QLabel* image, const std::string& path)
@@ -62,7 +88,7 @@ void loadText(QTextEdit* memo, const std::string& path)
 {
     QString text = QString::fromLocal8Bit(readHelpText(path));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    memo->setPlainText(text);
+    showText(memo, text);
 }
 
 THelpful::THelpful(WindowSet& windows, QWidget* parent)
@@ -97,7 +123,7 @@ void THelpful::loadTopic(const HelpTopic& topic)
 {
     ChangeFile(this);
     if (topic.heading != nullptr)
-        ui->Memo1->setPlainText(QString::fromLatin1(topic.heading));
+        showText(ui->Memo1, QString::fromLatin1(topic.heading));
     if (topic.firstPicture != nullptr)
         loadPicture(ui->Image1, topic.firstPicture);
     loadText(ui->Memo2, topic.firstText);
