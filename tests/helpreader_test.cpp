@@ -38,6 +38,20 @@ const std::map<QString, QString> kKnownFiles = {
     {"pktxtxt7.txt", "one-line.txt"},  {"pktxtxt8.txt", "ten-lines.txt"},
 };
 
+// A bitmap header that claims a picture of several gigabytes, with no pixels after it.
+QByteArray absurdBitmap()
+{
+    QByteArray bytes("BM", 2);
+    const auto put = [&bytes](quint32 value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
+    };
+    put(54, 4), put(0, 4), put(54, 4);                   // file header
+    put(40, 4), put(60000, 4), put(60000, 4), put(1, 2); // info header
+    put(24, 2), put(0, 4), put(0, 4), put(0, 4), put(0, 4), put(0, 4), put(0, 4);
+    return bytes;
+}
+
 class HelpReader : public ::testing::Test {
 protected:
     void SetUp() override
@@ -182,6 +196,15 @@ TEST_F(HelpReader, AFailingFileStopsTheTopicWhereItFailed)
          3,
          "pktxhlp2.bmp",
          QByteArray("BM\x36\x00\x00\x00", 6),
+         "Bitmap image is not valid.",
+         "System",
+         {10, 6},
+         {10, 6},
+         false},
+        {"bitmap claiming 60000 x 60000 pixels",
+         3,
+         "pktxhlp2.bmp",
+         absurdBitmap(),
          "Bitmap image is not valid.",
          "System",
          {10, 6},
