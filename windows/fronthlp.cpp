@@ -1,18 +1,190 @@
 #include "windows/fronthlp.h"
 
+#include <algorithm>
+
+#include <QFile>
+#include <QFontInfo>
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextFrame>
+#include <QTextLayout>
+
+#include "app/core/errors.h"
+#include "app/core/helptext.h"
 #include "app/shell/definition.h"
+#include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "ui_fronthlp.h"
 
 namespace pocketrix {
 
+namespace {
+
+constexpr const char* kBlankPicture = "frontend/blank.bmp";
+
+constexpr HelpTopic kTopics[] = {
+    {nullptr, "frontend/pktxtite.bmp", "frontend/pktxtxt1.txt", "frontend/pktxhlp1.bmp", "frontend/pktxtxt2.txt"},
+    {"Programs", nullptr, "frontend/pktxtxt9.txt", "frontend/pktxhlp8.bmp", "frontend/pktxtxt0.txt"},
+    {"System", "frontend/pktxhlp2.bmp", "frontend/pktxtxt3.txt", nullptr, nullptr},
+    {"Calendar", "frontend/pktxhlp3.bmp", "frontend/pktxtxt4.txt", "frontend/pktxhlp4.bmp", "frontend/pktxtxt5.txt"},
+    {"World Time", "frontend/pktxhlp5.bmp", "frontend/pktxtxt6.txt", nullptr, nullptr},
+    {"Alarm Clock", "frontend/pktxhlp6.bmp", "frontend/pktxtxt7.txt", "frontend/pktxhlp7.bmp", "frontend/pktxtxt8.txt"},
+};
+
+int lineHeight(QTextEdit* memo, int extra) { return memoLineHeight(QFontInfo(memo->font()).pixelSize(), extra); }
+
+// No margin above or below the text, so its height is its lines; a little at the sides.
+void setMargins(QTextEdit* memo)
+{
+    QTextDocument* document = memo->document();
+    document->setDocumentMargin(0);
+    QTextFrameFormat frame = document->rootFrame()->frameFormat();
+    frame.setLeftMargin(2);
+    frame.setRightMargin(2);
+    document->rootFrame()->setFrameFormat(frame);
+}
+
+// Lines are shown at the pitch the stacking reserves for them, whatever the leading of
+// the installed font, so no line is cut off at the bottom of its memo.
+void showText(QTextEdit* memo, const QString& text)
+{
+    memo->setPlainText(text);
+    setMargins(memo);
+    QTextBlockFormat pitch;
+    pitch.setLineHeight(lineHeight(memo, kFirstTextLineExtra), QTextBlockFormat::FixedHeight);
+    QTextCursor all(memo->document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(pitch);
+}
+
+} // namespace
+
+void loadPicture(QLabel* image, const std::string& path)
+{
+    const std::string extension = pictureExtension(path);
+    if (extension != "bmp")
+        throw Error(withArgument("Unknown picture file extension (.%s)", extension));
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(withArgument("Cannot open file %s", path));
+    QImageReader reader(&file, "bmp");
+    reader.setDecideFormatFromContent(false);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        throw Error("Bitmap image is not valid");
+    image->setPixmap(QPixmap::fromImage(picture));
+    if (picture.width() > 0 && picture.height() > 0)
+        image->resize(picture.size());
+}
+
+void loadText(QTextEdit* memo, const std::string& path)
+{
+    QString text = QString::fromLocal8Bit(readHelpText(path));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    showText(memo, text);
+}
+
 THelpful::THelpful(WindowSet& windows, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::Helpful>()), m_windows(windows)
 {
     ui->setupUi(this);
+    bindHandler(ui->Button1, &QPushButton::clicked, this, &THelpful::Button1Click);
+    bindHandler(ui->Button2, &QPushButton::clicked, this, &THelpful::Button2Click);
+    bindHandler(ui->Button3, &QPushButton::clicked, this, &THelpful::Button3Click);
+    bindHandler(ui->Button4, &QPushButton::clicked, this, &THelpful::Button4Click);
+    bindHandler(ui->Button5, &QPushButton::clicked, this, &THelpful::Button5Click);
+    bindHandler(ui->Button6, &QPushButton::clicked, this, &THelpful::Button6Click);
+
     finishWindow(this);
+    for (QTextEdit* memo : {ui->Memo1, ui->Memo2, ui->Memo3})
+        memo->document()->setDocumentMargin(0);
+    runGuarded([this] { FormCreate(this); });
 }
 
 THelpful::~THelpful() = default;
+
+void THelpful::FormCreate(QObject* /*sender*/) { Button1Click(this); }
+
+void THelpful::Button1Click(QObject* /*sender*/) { loadTopic(kTopics[0]); }
+void THelpful::Button2Click(QObject* /*sender*/) { loadTopic(kTopics[1]); }
+void THelpful::Button3Click(QObject* /*sender*/) { loadTopic(kTopics[2]); }
+void THelpful::Button4Click(QObject* /*sender*/) { loadTopic(kTopics[3]); }
+void THelpful::Button5Click(QObject* /*sender*/) { loadTopic(kTopics[4]); }
+void THelpful::Button6Click(QObject* /*sender*/) { loadTopic(kTopics[5]); }
+
+void THelpful::loadTopic(const HelpTopic& topic)
+{
+    ChangeFile(this);
+    if (topic.heading != nullptr)
+        showText(ui->Memo1, QString::fromLatin1(topic.heading));
+    if (topic.firstPicture != nullptr)
+        loadPicture(ui->Image1, topic.firstPicture);
+    loadText(ui->Memo2, topic.firstText);
+    if (topic.secondPicture != nullptr)
+        loadPicture(ui->Image2, topic.secondPicture);
+    if (topic.secondText != nullptr)
+        loadText(ui->Memo3, topic.secondText);
+    AdjustSpacing(this);
+}
+
+void THelpful::ChangeFile(QObject* /*sender*/)
+{
+    ui->Memo1->clear();
+    ui->Memo2->clear();
+    ui->Memo3->clear();
+    loadPicture(ui->Image1, kBlankPicture);
+    loadPicture(ui->Image2, kBlankPicture);
+    ui->ScrollBox1->verticalScrollBar()->setValue(0);
+}
+
+int THelpful::displayedLines(QTextEdit* memo)
+{
+    // A hidden memo has not had its resize yet, so the wrap width is set here.
+    QTextDocument* document = memo->document();
+    document->setTextWidth(memo->contentsRect().width());
+    document->size(); // lays out every paragraph
+    std::vector<int> lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        lines.push_back(block.layout() != nullptr ? std::max(block.layout()->lineCount(), 1) : 1);
+    return displayedLineCount(lines, document->lastBlock().text().isEmpty());
+}
+
+void THelpful::AdjustSpacing(QObject* /*sender*/)
+{
+    HelpPageInput page;
+    page.headingLines = displayedLines(ui->Memo1);
+    page.firstPictureHeight = ui->Image1->height();
+    page.firstTextLines = displayedLines(ui->Memo2);
+    page.secondPictureHeight = ui->Image2->height();
+    page.secondTextLines = displayedLines(ui->Memo3);
+    page.headingLineHeight = lineHeight(ui->Memo1, kHeadingLineExtra);
+    page.firstTextLineHeight = lineHeight(ui->Memo2, kFirstTextLineExtra);
+    page.secondTextLineHeight = lineHeight(ui->Memo3, kSecondTextLineExtra);
+    const HelpPageStack stack = stackHelpPage(page);
+
+    ui->Memo1->setGeometry(ui->Memo1->x(), 0, ui->Memo1->width(), stack.headingHeight);
+    ui->Image1->move(ui->Image1->x(), stack.firstPictureTop);
+    ui->Memo2->setGeometry(ui->Memo2->x(), stack.firstTextTop, ui->Memo2->width(), stack.firstTextHeight);
+    ui->Image2->move(ui->Image2->x(), stack.secondPictureTop);
+    ui->Memo3->setGeometry(ui->Memo3->x(), stack.secondTextTop, ui->Memo3->width(), stack.secondTextHeight);
+
+    // The scrolling range reaches the lowest and the rightmost element.
+    int right = 0;
+    int bottom = 0;
+    for (QWidget* element :
+         {static_cast<QWidget*>(ui->Memo1), static_cast<QWidget*>(ui->Image1), static_cast<QWidget*>(ui->Memo2),
+          static_cast<QWidget*>(ui->Image2), static_cast<QWidget*>(ui->Memo3)}) {
+        right = std::max(right, element->x() + element->width());
+        bottom = std::max(bottom, element->y() + element->height());
+    }
+    ui->ScrollBox1Content->resize(right, bottom);
+}
 
 } // namespace pocketrix

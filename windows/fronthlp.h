@@ -1,8 +1,14 @@
 #pragma once
+// The windows layer: the help reader and the about window, the windows of the Help
+// menu. Uses the shell and core layers.
 
 #include <memory>
+#include <string>
 
 #include <QWidget>
+
+class QLabel;
+class QTextEdit;
 
 namespace Ui {
 class Helpful;
@@ -12,15 +18,49 @@ namespace pocketrix {
 
 class WindowSet;
 
+// One topic of the help reader: the files of its elements, relative to the current
+// directory, or null where the element keeps its reset state.
+struct HelpTopic {
+    const char* heading;
+    const char* firstPicture;
+    const char* firstText;
+    const char* secondPicture;
+    const char* secondText;
+};
+
+// The help reader: one topic at a time from the files in "frontend/", a heading, a
+// picture, a text, a second picture and a second text stacked in a white scroll box.
 class THelpful : public QWidget {
     Q_OBJECT
 public:
     explicit THelpful(WindowSet& windows, QWidget* parent = nullptr);
     ~THelpful() override;
 
+    void FormCreate(QObject* sender);
+    void Button1Click(QObject* sender);
+    void Button2Click(QObject* sender);
+    void Button3Click(QObject* sender);
+    void Button4Click(QObject* sender);
+    void Button5Click(QObject* sender);
+    void Button6Click(QObject* sender);
+    void ChangeFile(QObject* sender);
+    void AdjustSpacing(QObject* sender);
+
+    // The lines a memo displays after word wrap at its width.
+    static int displayedLines(QTextEdit* memo);
+
 private:
+    void loadTopic(const HelpTopic& topic);
+
     std::unique_ptr<Ui::Helpful> ui;
     WindowSet& m_windows;
 };
+
+// Loads a picture file into an image, which then takes the picture's size. On any
+// failure the image keeps the picture it had.
+void loadPicture(QLabel* image, const std::string& path);
+
+// Replaces a memo's text with a help text file.
+void loadText(QTextEdit* memo, const std::string& path);
 
 } // namespace pocketrix

@@ -1,18 +1,43 @@
 #include "windows/sharabout.h"
 
+#include <QBitmap>
+#include <QPixmap>
+#include <QPushButton>
+
 #include "app/shell/definition.h"
+#include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "ui_sharabout.h"
 
 namespace pocketrix {
 
+namespace {
+
+// The picture is drawn on silver, the button face it was made for; here the window's
+// own face shows through instead.
+QPixmap aboutPicture()
+{
+    QPixmap picture(QStringLiteral(":/pictures/aboutpicture.bmp"));
+    picture.setMask(picture.createMaskFromColor(QColor(192, 192, 192)));
+    return picture;
+}
+
+} // namespace
+
 Tsharabout::Tsharabout(WindowSet& windows, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::sharabout>()), m_windows(windows)
 {
     ui->setupUi(this);
+    bindHandler(ui->Button1, &QPushButton::clicked, this, &Tsharabout::Button1Click);
+
     finishWindow(this);
+    ui->Image1->setPixmap(aboutPicture());
+    ui->Label1->adjustSize();
+    ui->Label1->resize(ui->Label1->width(), 13);
 }
 
 Tsharabout::~Tsharabout() = default;
+
+void Tsharabout::Button1Click(QObject* /*sender*/) { m_windows.hide(this); }
 
 } // namespace pocketrix

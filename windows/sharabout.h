@@ -12,11 +12,14 @@ namespace pocketrix {
 
 class WindowSet;
 
+// The about window: the program's name and version, hidden again by "OK".
 class Tsharabout : public QWidget {
     Q_OBJECT
 public:
     explicit Tsharabout(WindowSet& windows, QWidget* parent = nullptr);
     ~Tsharabout() override;
+
+    void Button1Click(QObject* sender);
 
 private:
     std::unique_ptr<Ui::sharabout> ui;

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pocketrix {
+
+// The most text a memo holds, in bytes of its content with CR LF line breaks.
+inline constexpr std::size_t kMemoCapacity = 65535;
+
+// Every CR LF stays, every lone CR and every lone LF becomes CR LF. The text ends at a
+// zero byte, as a memo shows it.
+std::string normaliseLineBreaks(std::string_view bytes);
+
+// Reads a help text file whole, in the locale's 8-bit set, with CR LF line breaks.
+// Raises "Cannot open file %s" (path as given) or "Text exceeds memo capacity"; never
+// reads more than the capacity allows.
+std::string readHelpText(const std::string& path, std::size_t capacity = kMemoCapacity);
+
+// The extension of a picture file name in lower case, without its dot; empty when the
+// name has none.
+std::string pictureExtension(std::string_view path);
+
+// Lines a memo displays after word wrap: the lines of each paragraph, not counting a
+// last paragraph that is empty (the one after a final line break, or an empty memo).
+int displayedLineCount(const std::vector<int>& linesPerParagraph, bool lastParagraphEmpty);
+
+// The five elements of a help page, stacked top to bottom without gaps.
+struct HelpPageInput {
+    int headingLines = 0; // Memo1
+    int firstPictureHeight = 0;
+    int firstTextLines = 0; // Memo2
+    int secondPictureHeight = 0;
+    int secondTextLines = 0; // Memo3
+    int headingLineHeight = 18;
+    int firstTextLineHeight = 18;
+    int secondTextLineHeight = 21;
+};
+
+struct HelpPageStack {
+    int headingHeight = 0;
+    int firstPictureTop = 0;
+    int firstTextTop = 0;
+    int firstTextHeight = 0;
+    int secondPictureTop = 0;
+    int secondTextTop = 0;
+    int secondTextHeight = 0;
+};
+
+HelpPageStack stackHelpPage(const HelpPageInput& page);
+
+// Pixels per memo line: the character height plus the memo's spacing (2 for the
+// heading and the first text, 5 for the second text).
+inline constexpr int kHeadingLineExtra = 2;
+inline constexpr int kFirstTextLineExtra = 2;
+inline constexpr int kSecondTextLineExtra = 5;
+inline int memoLineHeight(int characterHeight, int extra) { return characterHeight + extra; }
+
+} // namespace pocketrix
