@@ -13,8 +13,8 @@
 namespace pocketrix {
 
 Tmainform::Tmainform(const Services& services, WindowSet& windows)
-    : ui(std::make_unique<Ui::mainform>()), m_services(services),
-      m_windows(windows), m_pages{m_state, m_services, m_windows}
+    : ui(std::make_unique<Ui::mainform>()), m_services(services), m_windows(windows),
+      m_pages{m_state, m_services, m_windows}
 {
     ui->setupUi(this);
     bindHandler(&m_timer1, &QTimer::timeout, this, &Tmainform::Timer1Timer);
