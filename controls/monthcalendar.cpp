@@ -176,7 +176,7 @@ void MonthCalendar::resizeEvent(QResizeEvent* event)
 
 void MonthCalendar::mousePressEvent(QMouseEvent* event)
 {
-    QFrame::mousePressEvent(event);
+    event->accept();
     if (event->button() != Qt::LeftButton)
         return;
     const GridCell cell = cellAt(event->position().toPoint());
