@@ -1,16 +1,78 @@
 #include "pages/calendarpage.h"
 
+#include "app/core/datetimeformat.h"
+#include "app/core/reminderfile.h"
+#include "app/core/timetext.h"
+#include "app/shell/errorrule.h"
+#include "app/shell/windowset.h"
+#include "controls/monthcalendar.h"
+#include "pages/remind.h"
 #include "ui_calendarpage.h"
 
 namespace pocketrix {
 
+namespace {
+
+constexpr int kFirstSpinnerYear = 1700;
+constexpr int kLastSpinnerYear = 2300;
+constexpr int kDefinitionYear = 1997;
+
+} // namespace
+
 CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::CalendarPage>())
 {
     ui->setupUi(this);
+    // Only the user's choices run the month handler; the program's selections do not.
+    bindHandler(ui->ComboBox1, &QComboBox::activated, this, &CalendarPage::ComboBox1Change);
+    bindHandler(ui->Edit1, &QLineEdit::textChanged, this, &CalendarPage::Edit1Change);
+    bindHandler(ui->Button3, &QPushButton::clicked, this, &CalendarPage::Button3Click);
+
+    ui->UpDown1->setRange(kFirstSpinnerYear, kLastSpinnerYear);
+    ui->UpDown1->setPosition(kDefinitionYear);
+    ui->UpDown1->setBuddy(ui->Edit1);
 }
 
 CalendarPage::~CalendarPage() = default;
 
-void CalendarPage::attach(PageContext& context) { m_context = &context; }
+MonthCalendar* CalendarPage::calendar() const { return ui->Calendar1; }
+
+void CalendarPage::attach(PageContext& context)
+{
+    m_context = &context;
+    ui->Calendar1->setShortDayNames(context.services.locale->shortDayNames);
+    ui->Calendar1->setClock(context.services.clock);
+}
+
+void CalendarPage::initialise()
+{
+    ui->ComboBox1->setCurrentIndex(ui->Calendar1->Month() - 1);
+    ui->UpDown1->setPosition(ui->Calendar1->Year());
+    ui->Edit1->setText(QString::fromStdString(integerText(ui->Calendar1->Year())));
+}
+
+void CalendarPage::recordToday()
+{
+    recordStartDate(m_context->state, ui->Calendar1->Year(), ui->Calendar1->Month(), ui->Calendar1->Day());
+}
+
+void CalendarPage::ComboBox1Change(QObject* /*sender*/) { ui->Calendar1->setMonth(ui->ComboBox1->currentIndex() + 1); }
+
+void CalendarPage::Edit1Change(QObject* /*sender*/) { ui->Calendar1->setYear(ui->UpDown1->position()); }
+
+void CalendarPage::Button3Click(QObject* /*sender*/)
+{
+    auto* form3 = m_context->windows.get<TForm3>(WindowSet::Form3);
+    if (form3 == nullptr || form3->isVisible())
+        return;
+    const MonthCalendar& calendar = *ui->Calendar1;
+    ClockReading day;
+    day.year = calendar.Year();
+    day.month = calendar.Month();
+    day.day = calendar.Day();
+    day.dayOfWeek = weekdayOf(day.year, day.month, day.day);
+    form3->setTarget(reminderFileName(day.year, day.month, day.day),
+                     formatDateTime("dddddd", day, *m_context->services.locale));
+    m_context->windows.show(form3);
+}
 
 } // namespace pocketrix

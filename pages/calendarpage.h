@@ -12,6 +12,10 @@ class CalendarPage;
 
 namespace pocketrix {
 
+class MonthCalendar;
+
+// The Calendar page: the month grid, the month list and year spinner that move it, and
+// the button that opens the reminder window for the chosen day.
 class CalendarPage : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +23,17 @@ public:
     ~CalendarPage() override;
 
     void attach(PageContext& context);
+
+    // The main window's start-up steps: the month list and year from the calendar, and
+    // the start-up date with its reminder file name into the clock state.
+    void initialise();
+    void recordToday();
+
+    void ComboBox1Change(QObject* sender);
+    void Edit1Change(QObject* sender);
+    void Button3Click(QObject* sender);
+
+    MonthCalendar* calendar() const;
 
 private:
     std::unique_ptr<Ui::CalendarPage> ui;

@@ -53,8 +53,10 @@ void Tmainform::FormCreate(QObject* /*sender*/)
 {
     m_state.StartTime = currentTimeText(*m_services.clock);
     Timer1Timer(this);
+    ui->TabSheet3->initialise();
     m_state.JotterCount = 0;
     m_state.ReminderPending = 0;
+    ui->TabSheet3->recordToday();
 }
 
 void Tmainform::FormActivate(QObject* /*sender*/) {}

@@ -1,7 +1,10 @@
 #include "pages/remind.h"
 
+#include "app/core/reminderfile.h"
 #include "app/shell/definition.h"
+#include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
+#include "pages/savetextfile.h"
 #include "ui_remind.h"
 
 namespace pocketrix {
@@ -10,9 +13,31 @@ TForm3::TForm3(WindowSet& windows, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::Form3>()), m_windows(windows)
 {
     ui->setupUi(this);
+    bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    bindHandler(ui->Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+
     finishWindow(this);
+    runGuarded([this] { FormCreate(this); });
 }
 
 TForm3::~TForm3() = default;
+
+void TForm3::FormCreate(QObject* /*sender*/) { ui->Memo1->clear(); }
+
+void TForm3::setTarget(const std::string& fileName, const std::string& dateText)
+{
+    ReminderTarget = fileName;
+    setWindowTitle(QStringLiteral("Generate Reminder For ") + QString::fromStdString(dateText));
+}
+
+void TForm3::Button1Click(QObject* /*sender*/)
+{
+    // The memo gives only the line breaks the user typed, never its soft wraps.
+    const std::string bytes = encodeMemoText(ui->Memo1->toPlainText().toLocal8Bit().toStdString());
+    saveTextFile(QString::fromStdString(ReminderTarget.str()), QByteArray::fromStdString(bytes));
+    m_windows.hide(this);
+}
+
+void TForm3::Button2Click(QObject* /*sender*/) { m_windows.hide(this); }
 
 } // namespace pocketrix

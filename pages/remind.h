@@ -1,8 +1,11 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include <QWidget>
+
+#include "app/core/fixedtext.h"
 
 namespace Ui {
 class Form3;
@@ -12,15 +15,25 @@ namespace pocketrix {
 
 class WindowSet;
 
+// The reminder window: a free text that "OK" saves as the reminder file of one day.
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm3(WindowSet& windows, QWidget* parent = nullptr);
     ~TForm3() override;
 
+    void FormCreate(QObject* sender);
+    void Button1Click(QObject* sender);
+    void Button2Click(QObject* sender);
+
+    // The day the text is for: the file "OK" writes and the date the caption names.
+    void setTarget(const std::string& fileName, const std::string& dateText);
+    const FixedText<30>& reminderTarget() const { return ReminderTarget; }
+
 private:
     std::unique_ptr<Ui::Form3> ui;
     WindowSet& m_windows;
+    FixedText<30> ReminderTarget;
 };
 
 } // namespace pocketrix

@@ -1,0 +1,130 @@
+#include "app/core/reminderfile.h"
+
+#include <array>
+#include <fstream>
+
+#include "app/core/errors.h"
+#include "app/core/timetext.h"
+
+namespace pocketrix {
+
+namespace {
+
+constexpr std::string_view kLineBreak = "\r\n";
+
+std::string twoDigits(int value)
+{
+    std::string text = "00";
+    twoDigitWrite(text, 1, value);
+    return text;
+}
+
+} // namespace
+
+std::string reminderFileName(int year, int month, int day)
+{
+    return twoDigits(day) + twoDigits(month) + integerText(year) + ".rem";
+}
+
+void recordStartDate(ClockState& state, int year, int month, int day)
+{
+    state.DayText = integerText(day);
+    state.MonthText = integerText(month);
+    state.YearText = integerText(year);
+    std::string name = day < 10 ? "0" + state.DayText.str() : state.DayText.str();
+    name += month < 10 ? "0" + state.MonthText.str() : state.MonthText.str();
+    name += state.YearText.str() + ".rem";
+    state.TodayReminderName = name;
+}
+
+std::string encodeMemoText(std::string_view text)
+{
+    std::string bytes;
+    bytes.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            bytes += kLineBreak;
+        } else if (c == '\n') {
+            bytes += kLineBreak;
+        } else {
+            bytes += c;
+        }
+    }
+    return bytes;
+}
+
+void MemoTextDecoder::append(std::string_view piece)
+{
+    if (piece.size() > m_capacity - m_text.size())
+        throw Error("Text exceeds memo capacity");
+    m_text += piece;
+}
+
+void MemoTextDecoder::feed(std::string_view bytes)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size() && !m_ended; ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n' && c != '\0') {
+            if (m_pendingCarriageReturn) {
+                append(kLineBreak);
+                m_pendingCarriageReturn = false;
+            }
+            continue;
+        }
+        append(bytes.substr(start, i - start));
+        start = i + 1;
+        if (c == '\0') {
+            m_ended = true;
+        } else if (c == '\n') {
+            m_pendingCarriageReturn = false;
+            append(kLineBreak);
+        } else {
+            if (m_pendingCarriageReturn)
+                append(kLineBreak);
+            // Whether this CR pairs with an LF may only show in the next piece.
+            m_pendingCarriageReturn = true;
+        }
+    }
+    if (!m_ended && start < bytes.size())
+        append(bytes.substr(start));
+}
+
+std::string MemoTextDecoder::finish()
+{
+    if (m_pendingCarriageReturn)
+        append(kLineBreak);
+    m_pendingCarriageReturn = false;
+    return std::move(m_text);
+}
+
+std::string decodeMemoText(std::string_view bytes, std::size_t capacity)
+{
+    MemoTextDecoder decoder(capacity);
+    decoder.feed(bytes);
+    return decoder.finish();
+}
+
+std::string readMemoTextFile(const std::string& fileName, std::size_t capacity)
+{
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file.is_open())
+        throw Error(withArgument("Cannot open file %s", fileName));
+    MemoTextDecoder decoder(capacity);
+    std::array<char, 4096> buffer{};
+    while (!decoder.ended()) {
+        file.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        if (file.bad())
+            throw Error(withArgument("Cannot open file %s", fileName));
+        const auto count = static_cast<std::size_t>(file.gcount());
+        decoder.feed(std::string_view(buffer.data(), count));
+        if (file.eof())
+            break;
+    }
+    return decoder.finish();
+}
+
+} // namespace pocketrix

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "app/core/clockstate.h"
+
+namespace pocketrix {
+
+// The most a memo holds, in bytes of 8-bit text with CR LF line breaks. Reading a longer
+// text raises "Text exceeds memo capacity" before the rest of the file is read.
+inline constexpr std::size_t kMemoCapacity = 1024 * 1024;
+
+// The reminder file of a date: two-digit day, two-digit month, the year, ".rem"
+// (07122026.rem), without a directory part.
+std::string reminderFileName(int year, int month, int day);
+
+// Records the start-up date and its reminder file name in the clock state.
+void recordStartDate(ClockState& state, int year, int month, int day);
+
+// A memo's text (lines split by LF, CR LF or a lone CR) as file bytes: CR LF between
+// lines and nothing after the last, so an empty text gives no bytes at all.
+std::string encodeMemoText(std::string_view text);
+
+// Turns file bytes, fed in pieces of any size, into a memo's text: CR LF stays, a lone
+// CR or LF becomes CR LF, and a NUL byte ends the text.
+class MemoTextDecoder {
+public:
+    explicit MemoTextDecoder(std::size_t capacity = kMemoCapacity) : m_capacity(capacity) {}
+
+    // Raises "Text exceeds memo capacity" as soon as the text grows beyond the capacity.
+    void feed(std::string_view bytes);
+    // True once a NUL has ended the text; further bytes are ignored.
+    bool ended() const { return m_ended; }
+    std::string finish();
+
+private:
+    void append(std::string_view piece);
+
+    std::string m_text;
+    std::size_t m_capacity;
+    bool m_pendingCarriageReturn = false;
+    bool m_ended = false;
+};
+
+std::string decodeMemoText(std::string_view bytes, std::size_t capacity = kMemoCapacity);
+
+// Reads a text file (a reminder, a help text) as a memo shows it, with CR LF line
+// breaks. Raises "Cannot open file %s" with the name when it cannot be opened or read,
+// and "Text exceeds memo capacity" when its text is longer than capacity bytes.
+std::string readMemoTextFile(const std::string& fileName, std::size_t capacity = kMemoCapacity);
+
+} // namespace pocketrix

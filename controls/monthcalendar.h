@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include <QFrame>
+
+#include "controls/monthmodel.h"
+
+namespace pocketrix {
+
+class Clock;
+
+// A month as a grid of seven weekday columns under a header of short day names, with the
+// day of its one date highlighted. The program moves it through Year, Month and Day; the
+// user moves the day within the shown month by mouse and keyboard.
+class MonthCalendar : public QFrame {
+    Q_OBJECT
+public:
+    explicit MonthCalendar(QWidget* parent = nullptr);
+
+    // The clock that gives the current date; loads it now when UseCurrentDate holds.
+    void setClock(const Clock* clock);
+    // The header texts, Sunday first.
+    void setShortDayNames(const std::array<std::string, 7>& names);
+
+    int Year() const { return m_model.date().year; }
+    int Month() const { return m_model.date().month; }
+    int Day() const { return m_model.date().day; }
+    // Raise "Invalid argument to date encode" for a combination that is no date.
+    void setYear(int value) { setDateElement(DateElement::Year, value); }
+    void setMonth(int value) { setDateElement(DateElement::Month, value); }
+    void setDay(int value) { setDateElement(DateElement::Day, value); }
+
+    int StartOfWeek() const { return m_model.startOfWeek(); }
+    void setStartOfWeek(int value);
+    bool UseCurrentDate() const { return m_useCurrentDate; }
+    void setUseCurrentDate(bool value);
+    bool ReadOnly() const { return m_readOnly; }
+    void setReadOnly(bool value) { m_readOnly = value; }
+    int GridLineWidth() const { return m_gridLineWidth; }
+    void setGridLineWidth(int value);
+
+    const MonthModel& model() const { return m_model; }
+    GridCell selectedCell() const { return m_selected; }
+    QString cellText(GridCell cell) const;
+    // The cell under a point of the widget, or row -1 when there is none.
+    GridCell cellAt(const QPoint& point) const;
+    QRect cellRect(GridCell cell) const;
+    int columnWidth() const { return m_columnWidth; }
+    int rowHeight() const { return m_rowHeight; }
+
+signals:
+    void OnChange();
+    void OnClick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void setDateElement(DateElement element, int value);
+    void loadCurrentDate();
+    void rebuildLayout();
+    bool maySelectCell(GridCell cell) const;
+    void moveSelection(GridCell cell);
+    void clickCell();
+    int lastFullyVisibleRow() const;
+    void drawCell(QPainter& painter, GridCell cell) const;
+
+    MonthModel m_model;
+    const Clock* m_clock = nullptr;
+    std::array<std::string, 7> m_dayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    GridCell m_selected;
+    bool m_useCurrentDate = true;
+    bool m_readOnly = false;
+    bool m_updating = false;
+    bool m_selecting = false;
+    int m_gridLineWidth = 1;
+    int m_columnWidth = 0;
+    int m_rowHeight = 0;
+};
+
+} // namespace pocketrix

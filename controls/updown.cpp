@@ -1,0 +1,89 @@
+#include "controls/updown.h"
+
+#include <algorithm>
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "app/core/timetext.h"
+#include "app/shell/errorrule.h"
+
+namespace pocketrix {
+
+namespace {
+
+// Holding an arrow repeats at one fixed rate: the step never grows.
+constexpr int kRepeatDelay = 400;
+constexpr int kRepeatInterval = 100;
+
+QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow)
+{
+    auto* button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setAutoRepeat(true);
+    button->setAutoRepeatDelay(kRepeatDelay);
+    button->setAutoRepeatInterval(kRepeatInterval);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+UpDown::UpDown(QWidget* parent)
+    : QWidget(parent), m_up(arrowButton(this, Qt::UpArrow)), m_down(arrowButton(this, Qt::DownArrow))
+{
+    // Steps run the buddy's change handler, which may raise: the error rule shows it.
+    connect(m_up, &QToolButton::clicked, this, [this] { runGuarded([this] { step(1); }); });
+    connect(m_down, &QToolButton::clicked, this, [this] { runGuarded([this] { step(-1); }); });
+}
+
+void UpDown::setBuddy(QLineEdit* buddy)
+{
+    if (m_buddy != nullptr)
+        m_buddy->removeEventFilter(this);
+    m_buddy = buddy;
+    if (m_buddy != nullptr)
+        m_buddy->installEventFilter(this);
+}
+
+void UpDown::setRange(int minimum, int maximum)
+{
+    m_minimum = std::min(minimum, maximum);
+    m_maximum = std::max(minimum, maximum);
+    m_position = std::clamp(m_position, m_minimum, m_maximum);
+}
+
+void UpDown::setPosition(int position) { m_position = std::clamp(position, m_minimum, m_maximum); }
+
+void UpDown::step(int delta)
+{
+    const int next = std::clamp(m_position + delta, m_minimum, m_maximum);
+    if (next == m_position)
+        return;
+    m_position = next;
+    if (m_buddy != nullptr)
+        m_buddy->setText(QString::fromStdString(integerText(m_position)));
+}
+
+bool UpDown::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_buddy && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            runGuarded([this, key] { step(key == Qt::Key_Up ? 1 : -1); });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void UpDown::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int upper = height() / 2;
+    m_up->setGeometry(0, 0, width(), upper);
+    m_down->setGeometry(0, upper, width(), height() - upper);
+}
+
+} // namespace pocketrix

@@ -1,0 +1,229 @@
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "app/shell/windowset.h"
+#include "controls/monthcalendar.h"
+#include "controls/updown.h"
+#include "pages/calendarpage.h"
+#include "pages/mainform.h"
+#include "pages/remind.h"
+#include "tests/doubles.h"
+
+namespace pocketrix {
+namespace {
+
+// The main window and the reminder window, started on a given date.
+struct Program {
+    Program(int year, int month, int day) : clock(year, month, day, 9, 30, 0)
+    {
+        services.clock = &clock;
+        services.locale = &locale;
+        windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
+        windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
+        main = windows.get<Tmainform>(WindowSet::mainform);
+        form3 = windows.get<TForm3>(WindowSet::Form3);
+        page = main->findChild<CalendarPage*>(QStringLiteral("TabSheet3"));
+        calendar = page->calendar();
+        monthList = page->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        yearEdit = page->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        spinner = page->findChild<UpDown*>(QStringLiteral("UpDown1"));
+        generate = page->findChild<QPushButton*>(QStringLiteral("Button3"));
+        memo = form3->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    }
+    QToolButton* arrow(Qt::ArrowType type) const
+    {
+        for (auto* button : spinner->findChildren<QToolButton*>())
+            if (button->arrowType() == type)
+                return button;
+        return nullptr;
+    }
+    void pressButton(const char* name) const
+    {
+        QTest::mouseClick(form3->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
+
+    test::RecordedErrors errors;
+    test::SettableClock clock;
+    LocaleValues locale;
+    Services services;
+    WindowSet windows;
+    Tmainform* main = nullptr;
+    TForm3* form3 = nullptr;
+    CalendarPage* page = nullptr;
+    MonthCalendar* calendar = nullptr;
+    QComboBox* monthList = nullptr;
+    QLineEdit* yearEdit = nullptr;
+    UpDown* spinner = nullptr;
+    QPushButton* generate = nullptr;
+    QPlainTextEdit* memo = nullptr;
+};
+
+// Runs the test in a fresh folder as the current directory.
+class InFreshFolder {
+public:
+    InFreshFolder() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_folder.path()); }
+    ~InFreshFolder() { QDir::setCurrent(m_previous); }
+    InFreshFolder(const InFreshFolder&) = delete;
+    InFreshFolder& operator=(const InFreshFolder&) = delete;
+
+private:
+    QTemporaryDir m_folder;
+    QString m_previous;
+};
+
+QByteArray fileBytes(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
+}
+
+TEST(CalendarPage, OpensOnTheStartDate)
+{
+    struct Case {
+        int year, month, day;
+        const char* monthName;
+        const char* reminder;
+    } cases[] = {{2026, 12, 7, "December", "07122026.rem"},
+                 {2027, 1, 1, "January", "01012027.rem"},
+                 {2026, 11, 25, "November", "25112026.rem"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reminder);
+        Program program(c.year, c.month, c.day);
+        EXPECT_EQ(program.calendar->Day(), c.day);
+        EXPECT_EQ(program.monthList->currentText(), QString::fromLatin1(c.monthName));
+        EXPECT_EQ(program.yearEdit->text(), QString::number(c.year));
+        EXPECT_EQ(program.spinner->position(), c.year);
+        EXPECT_EQ(program.main->state().TodayReminderName, c.reminder);
+        EXPECT_EQ(program.main->state().DayText, std::to_string(c.day));
+        EXPECT_TRUE(program.errors.messages().isEmpty());
+    }
+}
+
+TEST(CalendarPage, AMonthWithoutTheDayIsRefusedAndTheListKeepsTheChoice)
+{
+    Program program(2026, 1, 30);
+    QTest::keyClick(program.monthList, Qt::Key_Down);
+    EXPECT_EQ(program.errors.messages(), QStringList{QStringLiteral("Invalid argument to date encode.")});
+    EXPECT_EQ(program.monthList->currentText(), QStringLiteral("February"));
+    EXPECT_EQ(program.calendar->Month(), 1);
+    EXPECT_EQ(program.calendar->Day(), 30);
+
+    QTest::keyClick(program.monthList, Qt::Key_Down);
+    EXPECT_EQ(program.calendar->Month(), 3);
+    EXPECT_EQ(program.calendar->Day(), 30);
+    EXPECT_EQ(program.errors.messages().size(), 1);
+}
+
+TEST(CalendarPage, AYearWithoutTheDayIsRefusedAndTheSpinnerKeepsTheChoice)
+{
+    Program program(2028, 2, 29);
+    QTest::keyClick(program.yearEdit, Qt::Key_Up);
+    EXPECT_EQ(program.errors.messages(), QStringList{QStringLiteral("Invalid argument to date encode.")});
+    EXPECT_EQ(program.yearEdit->text(), QStringLiteral("2029"));
+    EXPECT_EQ(program.calendar->Year(), 2028);
+
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(program.arrow(Qt::UpArrow), Qt::LeftButton);
+    EXPECT_EQ(program.yearEdit->text(), QStringLiteral("2032"));
+    EXPECT_EQ(program.calendar->Year(), 2032);
+    EXPECT_EQ(program.calendar->Day(), 29);
+    EXPECT_EQ(program.errors.messages().size(), 3); // 2029, 2030 and 2031
+}
+
+TEST(CalendarPage, TheSpinnerStopsAt1700And2300)
+{
+    struct Case {
+        int year;
+        Qt::ArrowType beyond;
+        Qt::Key beyondKey;
+    } cases[] = {{2300, Qt::UpArrow, Qt::Key_Up}, {1700, Qt::DownArrow, Qt::Key_Down}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.year);
+        Program program(c.year, 6, 15);
+        QTest::mouseClick(program.arrow(c.beyond), Qt::LeftButton);
+        QTest::keyClick(program.yearEdit, c.beyondKey);
+        EXPECT_EQ(program.yearEdit->text(), QString::number(c.year));
+        EXPECT_EQ(program.spinner->position(), c.year);
+        EXPECT_EQ(program.calendar->Year(), c.year);
+    }
+    Program program(2300, 6, 15);
+    QTest::keyClick(program.yearEdit, Qt::Key_Down);
+    EXPECT_EQ(program.yearEdit->text(), QStringLiteral("2299"));
+    EXPECT_EQ(program.calendar->Year(), 2299);
+}
+
+TEST(CalendarPage, GenerateReminderOpensTheWindowForTheChosenDay)
+{
+    Program program(2026, 12, 7);
+    program.calendar->setDay(15);
+    QTest::mouseClick(program.generate, Qt::LeftButton);
+    ASSERT_TRUE(program.form3->isVisible());
+    EXPECT_EQ(program.form3->reminderTarget(), "15122026.rem");
+    EXPECT_EQ(program.form3->windowTitle(), QStringLiteral("Generate Reminder For December 15, 2026"));
+
+    // A press while the window is up changes nothing.
+    program.calendar->setDay(20);
+    QTest::mouseClick(program.generate, Qt::LeftButton);
+    EXPECT_EQ(program.form3->reminderTarget(), "15122026.rem");
+    EXPECT_EQ(program.form3->windowTitle(), QStringLiteral("Generate Reminder For December 15, 2026"));
+}
+
+TEST(ReminderWindow, OkWritesTheTypedLinesAndCancelKeepsThem)
+{
+    const InFreshFolder folder;
+    Program program(2026, 12, 7);
+    EXPECT_TRUE(program.memo->toPlainText().isEmpty());
+
+    QTest::mouseClick(program.generate, Qt::LeftButton);
+    QTest::keyClicks(program.memo, QStringLiteral("abcdefgh"));
+    QTest::keyClick(program.memo, Qt::Key_Return); // a line break, not OK
+    EXPECT_TRUE(program.form3->isVisible());
+    QTest::keyClicks(program.memo, QStringLiteral("12345678"));
+    program.pressButton("Button1");
+    EXPECT_FALSE(program.form3->isVisible());
+    EXPECT_EQ(fileBytes(QStringLiteral("07122026.rem")), QByteArrayLiteral("abcdefgh\r\n12345678"));
+
+    QTest::mouseClick(program.generate, Qt::LeftButton);
+    EXPECT_EQ(program.memo->toPlainText(), QStringLiteral("abcdefgh\n12345678"));
+    program.pressButton("Button2");
+    EXPECT_FALSE(program.form3->isVisible());
+    QTest::mouseClick(program.generate, Qt::LeftButton);
+    EXPECT_EQ(program.memo->toPlainText(), QStringLiteral("abcdefgh\n12345678"));
+
+    // A line longer than the memo is wide wraps on screen only.
+    program.memo->clear();
+    const QString longLine = QStringLiteral("word ").repeated(30);
+    QTest::keyClicks(program.memo, longLine);
+    program.pressButton("Button1");
+    EXPECT_EQ(fileBytes(QStringLiteral("07122026.rem")), longLine.toLatin1());
+
+    QTest::mouseClick(program.generate, Qt::LeftButton);
+    program.memo->clear();
+    program.pressButton("Button1");
+    EXPECT_EQ(fileBytes(QStringLiteral("07122026.rem")), QByteArray());
+}
+
+TEST(ReminderWindow, AFailedWriteKeepsTheWindowTextAndOldFile)
+{
+    const InFreshFolder folder;
+    Program program(2026, 12, 7);
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("07122026.rem")));
+    QTest::mouseClick(program.generate, Qt::LeftButton);
+    QTest::keyClicks(program.memo, QStringLiteral("remember"));
+    program.pressButton("Button1");
+    EXPECT_EQ(program.errors.messages(), QStringList{QStringLiteral("Cannot create file 07122026.rem.")});
+    EXPECT_TRUE(program.form3->isVisible());
+    EXPECT_EQ(program.memo->toPlainText(), QStringLiteral("remember"));
+    EXPECT_TRUE(QFileInfo(QStringLiteral("07122026.rem")).isDir());
+}
+
+} // namespace
+} // namespace pocketrix

@@ -1,0 +1,282 @@
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/core/errors.h"
+#include "controls/monthcalendar.h"
+#include "controls/monthmodel.h"
+#include "tests/doubles.h"
+
+namespace pocketrix {
+namespace {
+
+TEST(MonthModel, PlacesTheDaysOfAMonth)
+{
+    struct Case {
+        const char* what;
+        int year, month, startOfWeek, offset;
+        std::vector<std::pair<int, GridCell>> days;
+        std::vector<int> blankRows;
+    } cases[] = {
+        {"December 2026 starts on a Tuesday", 2026, 12, 0, -1, {{1, {2, 1}}, {7, {1, 2}}, {31, {4, 5}}}, {6}},
+        {"February 2026 starts on a Sunday", 2026, 2, 0, 1, {{1, {0, 1}}, {28, {6, 4}}}, {5, 6}},
+        {"August 2026 starts on a Saturday", 2026, 8, 0, -5, {{1, {6, 1}}, {31, {1, 6}}}, {}},
+        {"Monday first, December 2026", 2026, 12, 1, 0, {{1, {1, 1}}, {7, {0, 2}}}, {6}},
+        {"Monday first, February 2026", 2026, 2, 1, -5, {{1, {6, 1}}, {28, {5, 5}}}, {6}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const MonthModel model({c.year, c.month, 1}, c.startOfWeek);
+        EXPECT_EQ(model.offset(), c.offset);
+        for (const auto& [day, cell] : c.days) {
+            EXPECT_EQ(model.cellOfDay(day), cell) << "day " << day;
+            EXPECT_EQ(model.dayAt(cell), day);
+        }
+        for (const int row : c.blankRows)
+            for (int column = 0; column < 7; ++column)
+                EXPECT_EQ(model.dayAt({column, row}), 0) << column << "," << row;
+    }
+}
+
+TEST(MonthModel, KnowsLeapYearsAndMonthLengths)
+{
+    struct Case {
+        int year, month, days;
+    } cases[] = {{2000, 2, 29}, {2024, 2, 29}, {1900, 2, 28},  {2100, 2, 28}, {2026, 2, 28},
+                 {2026, 1, 31}, {2026, 4, 30}, {2026, 12, 31}, {1700, 2, 28}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month));
+        EXPECT_EQ(daysInMonth(c.year, c.month), c.days);
+        EXPECT_EQ(isLeapYear(c.year), c.month == 2 && c.days == 29);
+    }
+}
+
+TEST(MonthModel, CellTextIsTheDayNameOrTheDayNumber)
+{
+    const std::array<std::string, 7> names{"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+    const MonthModel sundayFirst({2026, 12, 7}, 0);
+    EXPECT_EQ(sundayFirst.cellText({0, 0}, names), "So");
+    EXPECT_EQ(sundayFirst.cellText({6, 0}, names), "Sa");
+    EXPECT_EQ(sundayFirst.cellText({1, 1}, names), "");
+    EXPECT_EQ(sundayFirst.cellText({2, 1}, names), "1");
+    EXPECT_EQ(sundayFirst.cellText({4, 5}, names), "31");
+    EXPECT_EQ(sundayFirst.cellText({5, 5}, names), "");
+    const MonthModel saturdayFirst({2026, 12, 7}, 6);
+    EXPECT_EQ(saturdayFirst.cellText({0, 0}, names), "Sa");
+    EXPECT_EQ(saturdayFirst.cellText({1, 0}, names), "So");
+}
+
+TEST(MonthModel, DateElementSetter)
+{
+    struct Case {
+        const char* what;
+        CalendarDate start;
+        DateElement element;
+        int value;
+        CalendarDate after;
+        bool changed;
+        bool fails;
+    } cases[] = {
+        {"31 January to February fails", {2026, 1, 31}, DateElement::Month, 2, {2026, 1, 31}, false, true},
+        {"31 January to March", {2026, 1, 31}, DateElement::Month, 3, {2026, 3, 31}, true, false},
+        {"30 April, day 31 is ignored", {2026, 4, 30}, DateElement::Day, 31, {2026, 4, 30}, false, false},
+        {"29 February 2028 a year on fails", {2028, 2, 29}, DateElement::Year, 2029, {2028, 2, 29}, false, true},
+        {"29 February 2028 four years on", {2028, 2, 29}, DateElement::Year, 2032, {2032, 2, 29}, true, false},
+        {"year 10000 fails", {2026, 12, 7}, DateElement::Year, 10000, {2026, 12, 7}, false, true},
+        {"year 9999", {2026, 12, 7}, DateElement::Year, 9999, {9999, 12, 7}, true, false},
+        {"month 13 is ignored", {2026, 12, 7}, DateElement::Month, 13, {2026, 12, 7}, false, false},
+        {"same year", {2026, 12, 7}, DateElement::Year, 2026, {2026, 12, 7}, false, false},
+        {"same month", {2026, 12, 7}, DateElement::Month, 12, {2026, 12, 7}, false, false},
+        {"same day", {2026, 12, 7}, DateElement::Day, 7, {2026, 12, 7}, false, false},
+        {"zero day", {2026, 12, 7}, DateElement::Day, 0, {2026, 12, 7}, false, false},
+        {"negative year", {2026, 12, 7}, DateElement::Year, -5, {2026, 12, 7}, false, false},
+        {"negative month", {2026, 12, 7}, DateElement::Month, -1, {2026, 12, 7}, false, false},
+        {"day 15", {2026, 12, 7}, DateElement::Day, 15, {2026, 12, 15}, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MonthModel model(c.start);
+        const int offsetBefore = model.offset();
+        if (c.fails) {
+            try {
+                model.setElement(c.element, c.value);
+                ADD_FAILURE() << "no error";
+            } catch (const Error& error) {
+                EXPECT_STREQ(error.what(), "Invalid argument to date encode");
+            }
+            EXPECT_EQ(model.offset(), offsetBefore);
+        } else {
+            EXPECT_EQ(model.setElement(c.element, c.value), c.changed);
+        }
+        EXPECT_EQ(model.date(), c.after);
+    }
+}
+
+// A calendar on the page's footprint, shown so that it has its client size.
+struct Calendar {
+    explicit Calendar(int year, int month, int day) : clock(year, month, day)
+    {
+        widget.setClock(&clock);
+        widget.resize(193, 101);
+        widget.show();
+        QObject::connect(&widget, &MonthCalendar::OnClick, [this] { events.push_back("click"); });
+        QObject::connect(&widget, &MonthCalendar::OnChange, [this] { events.push_back("change"); });
+    }
+    void click(int column, int row)
+    {
+        QTest::mouseClick(&widget, Qt::LeftButton, {}, widget.cellRect({column, row}).center());
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(&widget, static_cast<Qt::Key>(key), modifiers);
+    }
+
+    test::SettableClock clock;
+    MonthCalendar widget;
+    std::vector<std::string> events;
+};
+
+TEST(MonthCalendar, TakesTheClockDateAndSizesItsCells)
+{
+    Calendar calendar(2026, 12, 7);
+    EXPECT_EQ(calendar.widget.Year(), 2026);
+    EXPECT_EQ(calendar.widget.Month(), 12);
+    EXPECT_EQ(calendar.widget.Day(), 7);
+    EXPECT_TRUE(calendar.widget.UseCurrentDate());
+    EXPECT_EQ(calendar.widget.selectedCell(), (GridCell{1, 2}));
+    EXPECT_EQ(calendar.widget.contentsRect().size(), QSize(189, 97));
+    EXPECT_EQ(calendar.widget.columnWidth(), 26);
+    EXPECT_EQ(calendar.widget.rowHeight(), 13);
+    EXPECT_EQ(calendar.widget.cellText({0, 0}), QStringLiteral("Sun"));
+}
+
+TEST(MonthCalendar, ProgramChangesRaiseOnChangeOnlyWhenTheDateMoves)
+{
+    Calendar calendar(2026, 1, 31);
+    for (const int value : {0, -3, 13, 1})
+        calendar.widget.setMonth(value);
+    calendar.widget.setDay(31);
+    calendar.widget.setYear(2026);
+    EXPECT_TRUE(calendar.events.empty());
+    EXPECT_TRUE(calendar.widget.UseCurrentDate());
+
+    EXPECT_THROW(calendar.widget.setMonth(2), Error);
+    EXPECT_TRUE(calendar.events.empty());
+    EXPECT_TRUE(calendar.widget.UseCurrentDate());
+    EXPECT_EQ(calendar.widget.Month(), 1);
+    EXPECT_EQ(calendar.widget.selectedCell(), calendar.widget.model().cellOfDay(31));
+
+    calendar.widget.setMonth(3);
+    EXPECT_EQ(calendar.events, std::vector<std::string>{"change"});
+    EXPECT_FALSE(calendar.widget.UseCurrentDate());
+    EXPECT_EQ(calendar.widget.selectedCell(), calendar.widget.model().cellOfDay(31));
+
+    calendar.clock.set(2027, 5, 4, 0, 0, 0);
+    calendar.widget.setUseCurrentDate(true);
+    EXPECT_EQ(calendar.widget.Year(), 2027);
+    EXPECT_EQ(calendar.widget.Day(), 4);
+    EXPECT_EQ(calendar.events.size(), 1U);
+}
+
+TEST(MonthCalendar, MouseClicks)
+{
+    Calendar calendar(2026, 12, 7);
+    calendar.click(0, 1); // blank
+    EXPECT_EQ(calendar.events, std::vector<std::string>{"click"});
+    EXPECT_EQ(calendar.widget.Day(), 7);
+    calendar.events.clear();
+
+    calendar.click(3, 0); // header
+    EXPECT_TRUE(calendar.events.empty());
+    EXPECT_EQ(calendar.widget.Day(), 7);
+
+    calendar.click(2, 3); // 15 December
+    EXPECT_EQ(calendar.events, (std::vector<std::string>{"click", "change"}));
+    EXPECT_EQ(calendar.widget.Day(), 15);
+    EXPECT_EQ(calendar.widget.selectedCell(), (GridCell{2, 3}));
+}
+
+TEST(MonthCalendar, DraggingTakesTheDayUnderTheRelease)
+{
+    Calendar calendar(2026, 12, 7);
+    QTest::mousePress(&calendar.widget, Qt::LeftButton, {}, calendar.widget.cellRect({3, 1}).center());
+    QTest::mouseMove(&calendar.widget, calendar.widget.cellRect({0, 1}).center()); // blank: refused
+    QTest::mouseMove(&calendar.widget, calendar.widget.cellRect({4, 2}).center());
+    EXPECT_EQ(calendar.widget.selectedCell(), (GridCell{4, 2}));
+    EXPECT_EQ(calendar.widget.Day(), 7);
+    QTest::mouseRelease(&calendar.widget, Qt::LeftButton, {}, calendar.widget.cellRect({4, 2}).center());
+    EXPECT_EQ(calendar.widget.Day(), 10);
+    EXPECT_EQ(calendar.events, (std::vector<std::string>{"click", "change"}));
+}
+
+TEST(MonthCalendar, ReadOnlyRefusesTheUserButNotTheProgram)
+{
+    Calendar calendar(2026, 12, 7);
+    calendar.widget.setReadOnly(true);
+    calendar.click(2, 3);
+    calendar.key(Qt::Key_Right);
+    EXPECT_EQ(calendar.widget.Day(), 7);
+    EXPECT_EQ(calendar.widget.selectedCell(), (GridCell{1, 2}));
+    EXPECT_EQ(calendar.events, (std::vector<std::string>{"click", "click"}));
+    calendar.widget.setDay(20);
+    EXPECT_EQ(calendar.widget.selectedCell(), (GridCell{0, 4}));
+}
+
+TEST(MonthCalendar, KeyboardNavigation)
+{
+    struct Case {
+        const char* what;
+        CalendarDate start;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int day;    // the day afterwards
+        bool click; // whether OnClick was raised
+    } cases[] = {
+        {"Left", {2026, 12, 7}, Qt::Key_Left, {}, 6, true},
+        {"Right", {2026, 12, 7}, Qt::Key_Right, {}, 8, true},
+        {"Up onto a blank cell", {2026, 12, 7}, Qt::Key_Up, {}, 7, true},
+        {"Down", {2026, 12, 7}, Qt::Key_Down, {}, 14, true},
+        {"Home", {2026, 12, 9}, Qt::Key_Home, {}, 6, true},
+        {"End", {2026, 12, 9}, Qt::Key_End, {}, 12, true},
+        {"Right on the last day", {2026, 12, 31}, Qt::Key_Right, {}, 31, true},
+        {"Left in column 0", {2026, 12, 6}, Qt::Key_Left, {}, 6, false},
+        {"Up in week row 1", {2026, 12, 3}, Qt::Key_Up, {}, 3, false},
+        {"Page Down moves five rows", {2026, 8, 2}, Qt::Key_PageDown, {}, 30, true},
+        {"Page Up stops at week row 1", {2026, 2, 22}, Qt::Key_PageUp, {}, 1, true},
+        {"Ctrl+Home", {2026, 2, 18}, Qt::Key_Home, Qt::ControlModifier, 1, true},
+        {"Ctrl+End is always blank", {2026, 8, 5}, Qt::Key_End, Qt::ControlModifier, 5, true},
+        {"Ctrl+Page Up", {2026, 12, 17}, Qt::Key_PageUp, Qt::ControlModifier, 3, true},
+        {"Ctrl+Page Down", {2026, 8, 24}, Qt::Key_PageDown, Qt::ControlModifier, 31, true},
+        {"Ctrl+Left", {2026, 12, 12}, Qt::Key_Left, Qt::ControlModifier, 6, true},
+        {"Ctrl+Right", {2026, 12, 6}, Qt::Key_Right, Qt::ControlModifier, 12, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Calendar calendar(c.start.year, c.start.month, c.start.day);
+        calendar.key(c.key, c.modifiers);
+        EXPECT_EQ(calendar.widget.Day(), c.day);
+        EXPECT_EQ(calendar.widget.selectedCell(), calendar.widget.model().cellOfDay(c.day));
+        const bool clicked = !calendar.events.empty() && calendar.events.front() == "click";
+        EXPECT_EQ(clicked, c.click);
+    }
+}
+
+TEST(MonthCalendar, DrawsHighlightHeaderAndLines)
+{
+    Calendar calendar(2026, 12, 7);
+    const QImage image = calendar.widget.grab().toImage();
+    const QPalette& colours = calendar.widget.palette();
+    const QRect selected = calendar.widget.cellRect({1, 2});
+    const QRect header = calendar.widget.cellRect({5, 0});
+    const QRect day = calendar.widget.cellRect({3, 3});
+    EXPECT_EQ(image.pixelColor(selected.left() + 1, selected.top() + 1), colours.color(QPalette::Highlight));
+    EXPECT_EQ(image.pixelColor(header.left() + 2, header.top() + 1), colours.color(QPalette::Button));
+    EXPECT_EQ(image.pixelColor(header.left() + 2, header.bottom() + 1), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(day.right() + 1, day.top() + 2), QColor(192, 192, 192));
+    EXPECT_EQ(image.pixelColor(day.left() + 2, day.bottom() + 1), QColor(192, 192, 192));
+    EXPECT_EQ(image.pixelColor(day.left() + 1, day.top() + 1), colours.color(QPalette::Base));
+}
+
+} // namespace
+} // namespace pocketrix

@@ -1,0 +1,279 @@
+#include <chrono>
+#include <fstream>
+#include <future>
+#include <thread>
+
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/core/errors.h"
+#include "app/core/reminderfile.h"
+#include "pages/savetextfile.h"
+
+namespace pocketrix {
+namespace {
+
+std::string errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+void writeBytes(const QString& path, const std::string& bytes)
+{
+    std::ofstream file(path.toStdString(), std::ios::binary);
+    file << bytes;
+}
+
+std::string fileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll().toStdString();
+}
+
+TEST(ReminderFile, NameIsDayMonthYear)
+{
+    struct Case {
+        int year, month, day;
+        const char* name;
+    } cases[] = {{2026, 12, 7, "07122026.rem"},
+                 {2026, 11, 25, "25112026.rem"},
+                 {2027, 1, 1, "01012027.rem"},
+                 {1700, 10, 31, "31101700.rem"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(reminderFileName(c.year, c.month, c.day), c.name);
+        ClockState state;
+        recordStartDate(state, c.year, c.month, c.day);
+        EXPECT_EQ(state.TodayReminderName, c.name);
+        EXPECT_EQ(state.DayText, std::to_string(c.day));
+        EXPECT_EQ(state.MonthText, std::to_string(c.month));
+        EXPECT_EQ(state.YearText, std::to_string(c.year));
+    }
+}
+
+TEST(ReminderFile, EncodingPutsCrLfBetweenLinesOnly)
+{
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string bytes;
+    } cases[] = {
+        {"two lines of 8", "abcdefgh\n12345678", "abcdefgh\r\n12345678"},
+        {"empty memo", "", ""},
+        {"text ending in an empty line", "one\n", "one\r\n"},
+        {"blank line inside", "a\n\nb", "a\r\n\r\nb"},
+        {"CR LF and lone CR in the text", "a\r\nb\rc", "a\r\nb\r\nc"},
+        {"8-bit characters pass unchanged", "caf\xc3\xa9", "caf\xc3\xa9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(encodeMemoText(c.text), c.bytes);
+    }
+    EXPECT_EQ(encodeMemoText("abcdefgh\n12345678").size(), 18U);
+}
+
+TEST(ReminderFile, DecodingNormalisesLineBreaksAndStopsAtNul)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string text;
+    } cases[] = {
+        {"CR LF", "one\r\ntwo", "one\r\ntwo"},
+        {"LF only", "one\ntwo\nthree", "one\r\ntwo\r\nthree"},
+        {"CR only", "one\rtwo\rthree", "one\r\ntwo\r\nthree"},
+        {"break at the end stays", "one\ntwo\n", "one\r\ntwo\r\n"},
+        {"CR at the very end", "one\r", "one\r\n"},
+        {"LF CR is two breaks", "a\n\rb", "a\r\n\r\nb"},
+        {"CR CR LF", "a\r\r\nb", "a\r\n\r\nb"},
+        {"NUL ends the text", std::string("one\ntwo\0three\n", 14), "one\r\ntwo"},
+        {"empty file", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(decodeMemoText(c.bytes), c.text);
+        // The same bytes fed one at a time, as a file read in pieces splits them.
+        MemoTextDecoder decoder;
+        for (const char byte : c.bytes)
+            decoder.feed(std::string_view(&byte, 1));
+        EXPECT_EQ(decoder.finish(), c.text);
+    }
+}
+
+TEST(ReminderFile, DecodingRaisesBeyondTheMemoCapacity)
+{
+    EXPECT_EQ(decodeMemoText("12345", 5), "12345");
+    EXPECT_EQ(errorOf([] { decodeMemoText("123456", 5); }), "Text exceeds memo capacity");
+    // Line breaks count as the two bytes a memo holds for them.
+    EXPECT_EQ(errorOf([] { decodeMemoText("12\n45", 5); }), "Text exceeds memo capacity");
+    // Bytes after the NUL are not part of the text.
+    EXPECT_EQ(decodeMemoText(std::string("123\0"
+                                         "4567890",
+                                         11),
+                             5),
+              "123");
+
+    MemoTextDecoder decoder(4);
+    decoder.feed("12");
+    EXPECT_EQ(errorOf([&] { decoder.feed("345"); }), "Text exceeds memo capacity");
+}
+
+TEST(ReminderFile, ReadingAFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString lf = folder.filePath(QStringLiteral("lf.rem"));
+    writeBytes(lf, "first\nsecond\n");
+    EXPECT_EQ(readMemoTextFile(lf.toStdString()), "first\r\nsecond\r\n");
+
+    const std::string missing = folder.filePath(QStringLiteral("07122026.rem")).toStdString();
+    EXPECT_EQ(errorOf([&] { readMemoTextFile(missing); }), "Cannot open file " + missing);
+    const std::string directory = folder.path().toStdString();
+    EXPECT_EQ(errorOf([&] { readMemoTextFile(directory); }), "Cannot open file " + directory);
+
+    const QString large = folder.filePath(QStringLiteral("large.rem"));
+    writeBytes(large, std::string(kMemoCapacity + 1, 'x'));
+    EXPECT_EQ(errorOf([&] { readMemoTextFile(large.toStdString()); }), "Text exceeds memo capacity");
+}
+
+TEST(ReminderFile, ReadingStopsAtTheCapacityWithoutWaitingForTheEnd)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string pipe = folder.filePath(QStringLiteral("pipe")).toStdString();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    // The writer keeps the pipe open after more than the capacity: a reader that wanted
+    // the whole file would wait for the writer's close.
+    std::promise<void> readerDone;
+    std::thread writer([&pipe, done = readerDone.get_future()] {
+        std::ofstream file(pipe, std::ios::binary);
+        file << std::string(3 * 4096, 'x') << std::flush;
+        done.wait_for(std::chrono::seconds(10));
+    });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(errorOf([&] { readMemoTextFile(pipe, 100); }), "Text exceeds memo capacity");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    readerDone.set_value();
+    writer.join();
+}
+
+// Drops root's power to write anywhere for the guard's lifetime, so permissions bite.
+class Unprivileged {
+public:
+    Unprivileged() : m_wasRoot(geteuid() == 0)
+    {
+        if (m_wasRoot) {
+            EXPECT_EQ(seteuid(65534), 0);
+        }
+    }
+    ~Unprivileged()
+    {
+        if (m_wasRoot) {
+            EXPECT_EQ(seteuid(0), 0);
+        }
+    }
+    Unprivileged(const Unprivileged&) = delete;
+    Unprivileged& operator=(const Unprivileged&) = delete;
+
+private:
+    bool m_wasRoot;
+};
+
+TEST(ReminderFile, SavingReplacesTheOldFileWhole)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString name = folder.filePath(QStringLiteral("07122026.rem"));
+    writeBytes(name, "a much longer old reminder text");
+    saveTextFile(name, QByteArrayLiteral("new"));
+    EXPECT_EQ(fileBytes(name), "new");
+    saveTextFile(name, QByteArray());
+    EXPECT_EQ(fileBytes(name), "");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("07122026.rem")});
+}
+
+TEST(ReminderFile, AFailedSaveKeepsTheOldReminder)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString readOnly = folder.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkdir(readOnly));
+    const QString old = readOnly + QStringLiteral("/07122026.rem");
+    writeBytes(old, "old reminder");
+    ASSERT_EQ(chmod(readOnly.toLocal8Bit().constData(), 0555), 0);
+    {
+        const Unprivileged guard;
+        EXPECT_EQ(errorOf([&] { saveTextFile(old, "new text"); }), "Cannot create file " + old.toStdString());
+    }
+    EXPECT_EQ(fileBytes(old), "old reminder");
+    EXPECT_EQ(QDir(readOnly).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("07122026.rem")});
+    chmod(readOnly.toLocal8Bit().constData(), 0755);
+
+    const QString folderName = folder.filePath(QStringLiteral("08122026.rem"));
+    ASSERT_TRUE(QDir().mkdir(folderName));
+    writeBytes(folderName + QStringLiteral("/inside"), "kept");
+    EXPECT_EQ(errorOf([&] { saveTextFile(folderName, "new text"); }), "Cannot create file " + folderName.toStdString());
+    EXPECT_TRUE(QFileInfo(folderName).isDir());
+    EXPECT_EQ(fileBytes(folderName + QStringLiteral("/inside")), "kept");
+
+    const QString missingFolder = folder.filePath(QStringLiteral("nowhere/07122026.rem"));
+    EXPECT_EQ(errorOf([&] { saveTextFile(missingFolder, "x"); }), "Cannot create file " + missingFolder.toStdString());
+    EXPECT_EQ(errorOf([&] { saveTextFile(QString(), "x"); }), "Cannot create file ");
+}
+
+// Limits the size of files the process may write, as a nearly full disk does.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+TEST(ReminderFile, ADiskFullDuringTheWriteKeepsTheOldReminder)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString name = folder.filePath(QStringLiteral("07122026.rem"));
+    writeBytes(name, "old reminder");
+    {
+        const FileSizeLimit limit(4096);
+        EXPECT_EQ(errorOf([&] { saveTextFile(name, QByteArray(100000, 'x')); }), "Stream write error");
+    }
+    EXPECT_EQ(fileBytes(name), "old reminder");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("07122026.rem")});
+}
+
+} // namespace
+} // namespace pocketrix
