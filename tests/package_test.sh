@@ -2,6 +2,7 @@
 # Builds the .deb, unpacks it into a scratch root, validates its desktop files, and starts
 # the installed program from its launcher under Xvfb, with a fresh home folder.
 set -euo pipefail
+export QT_QPA_PLATFORM=xcb
 build=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -2,7 +2,11 @@
 # Starts the real program on a private X server with a faked clock and reads its title
 # bar, for each locale and moment below.
 set -u
+# The real windows on the X server, whatever the rest of the suite uses.
+export QT_QPA_PLATFORM=xcb
 program=$1
+# From the repository root, where the help data is.
+cd "$(dirname "$0")/.."
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
 [ -n "$faketime_lib" ] || { echo "libfaketime is not installed"; exit 1; }
 command -v xvfb-run >/dev/null || { echo "xvfb-run is not installed"; exit 1; }
