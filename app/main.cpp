@@ -14,6 +14,7 @@
 #include "pages/services.h"
 #include "pages/warning.h"
 #include "platform/clock.h"
+#include "platform/drivequery.h"
 #include "platform/localevalues.h"
 #include "windows/fronthlp.h"
 #include "windows/sharabout.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv)
     Services services;
     services.clock = &clock;
     services.locale = &locale;
+    StatvfsDriveQuery drive;
+    services.drive = &drive;
 
     WindowSet windows;
     windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));

@@ -5,6 +5,7 @@
 
 #include "app/core/clockstate.h"
 #include "platform/clock.h"
+#include "platform/drivequery.h"
 #include "platform/localevalues.h"
 
 namespace pocketrix {
@@ -15,6 +16,7 @@ class WindowSet;
 struct Services {
     const Clock* clock = nullptr;
     LocaleValues* locale = nullptr;
+    const DriveQuery* drive = nullptr;
 };
 
 // What a page of the main window works with.

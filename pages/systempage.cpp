@@ -1,16 +1,62 @@
 #include "pages/systempage.h"
 
+#include <QSignalBlocker>
+
+#include "app/core/timetext.h"
+#include "app/shell/windowset.h"
+#include "pages/systemfigures.h"
+#include "pages/warning.h"
 #include "ui_systempage.h"
 
 namespace pocketrix {
 
-SystemPage::SystemPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SystemPage>())
+namespace {
+
+// Labels size themselves to their text, as the definitions draw them.
+void setLabelText(QLabel* label, const std::string& text)
 {
-    ui->setupUi(this);
+    label->setText(QString::fromStdString(text));
+    label->resize(label->sizeHint().width(), label->height());
 }
+
+} // namespace
+
+SystemPage::SystemPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SystemPage>()) { ui->setupUi(this); }
 
 SystemPage::~SystemPage() = default;
 
 void SystemPage::attach(PageContext& context) { m_context = &context; }
+
+void SystemPage::Timer2Timer(QObject* /*sender*/)
+{
+    ClockState& state = m_context->state;
+    const Services& services = m_context->services;
+
+    // One reading serves the text, the pie and the warning, so the three always agree.
+    const DriveSpace space = services.drive != nullptr ? services.drive->currentDrive() : DriveSpace{};
+    const DriveFigures figures = driveFigures(space);
+    setLabelText(ui->Label2, freeSpaceText(figures));
+    ui->Gauge1->setProgress(figures.usedPercent());
+
+    if (const auto threshold = thresholdForItem(ui->ComboBox2->currentIndex()))
+        state.ThresholdMB = *threshold;
+
+    // The warning window does not exist yet during the start-up refresh.
+    auto* warning = m_context->windows.get<TForm4>(WindowSet::Form4);
+    if (ui->CheckBox1->isChecked() && warning != nullptr && figures.freeMB < state.ThresholdMB) {
+        warning->gauge()->setProgress(figures.usedPercent());
+        m_context->windows.show(warning);
+        ui->CheckBox1->setChecked(false);
+    }
+
+    const std::string now = currentTimeText(*services.clock);
+    setLabelText(ui->Label4, elapsedText(elapsedMinutes(state.StartTime.str(), now)));
+}
+
+void SystemPage::selectFirstThreshold()
+{
+    const QSignalBlocker quiet(ui->ComboBox2);
+    ui->ComboBox2->setCurrentIndex(0);
+}
 
 } // namespace pocketrix
