@@ -1,5 +1,7 @@
 #include "pages/systempage.h"
 
+#include <algorithm>
+
 #include <QSignalBlocker>
 
 #include "app/core/timetext.h"
@@ -19,13 +21,32 @@ void setLabelText(QLabel* label, const std::string& text)
     label->resize(label->sizeHint().width(), label->height());
 }
 
+void keepRightOf(QWidget* widget, const QWidget* caption, int gap)
+{
+    widget->move(std::max(widget->x(), caption->geometry().right() + 1 + gap), widget->y());
+}
+
 } // namespace
 
 SystemPage::SystemPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SystemPage>()) { ui->setupUi(this); }
 
 SystemPage::~SystemPage() = default;
 
-void SystemPage::attach(PageContext& context) { m_context = &context; }
+void SystemPage::attach(PageContext& context)
+{
+    m_context = &context;
+    // The frame's style sheet would otherwise hand its texts the application font.
+    ui->GroupBox1->setFont(font());
+    ui->Label2->setFont(font());
+    // The main window has given the page its pixel fonts by now, so the texts measure true.
+    for (QLabel* label : {ui->Label3, ui->Label4, ui->Label28, ui->Label2})
+        label->resize(label->sizeHint().width(), label->height());
+    // The substitute font runs a little wider than the one the page was drawn with: the
+    // check box caption must read whole, and the value after each caption keeps a gap.
+    ui->CheckBox1->resize(std::max(ui->CheckBox1->width(), ui->CheckBox1->sizeHint().width()), ui->CheckBox1->height());
+    keepRightOf(ui->Label4, ui->Label3, 3);
+    keepRightOf(ui->ComboBox2, ui->Label28, 4);
+}
 
 void SystemPage::Timer2Timer(QObject* /*sender*/)
 {

@@ -14,6 +14,7 @@ TForm4::TForm4(WindowSet& windows, QWidget* parent)
     bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
 
     finishWindow(this);
+    ui->Label1->resize(ui->Label1->sizeHint().width(), ui->Label1->height());
 }
 
 TForm4::~TForm4() = default;
