@@ -21,9 +21,9 @@ TEST(PieGeometry, StartPointsOfBothGauges)
         PiePoint small; // 73 x 65
         PiePoint large; // 125 x 113
     } cases[] = {
-        {0, {36, 64}, {62, 112}}, {1, {38, 0}, {66, 0}},     {12, {61, 9}, {104, 15}}, {25, {72, 32}, {124, 56}},
-        {50, {36, 64}, {62, 112}}, {75, {0, 32}, {0, 56}}, {88, {11, 9}, {20, 15}},  {99, {34, 0}, {58, 0}},
-        {100, {36, 0}, {62, 0}},
+        {0, {36, 64}, {62, 112}},  {1, {38, 0}, {66, 0}},     {12, {61, 9}, {104, 15}},
+        {25, {72, 32}, {124, 56}}, {50, {36, 64}, {62, 112}}, {75, {0, 32}, {0, 56}},
+        {88, {11, 9}, {20, 15}},   {99, {34, 0}, {58, 0}},    {100, {36, 0}, {62, 0}},
     };
     const PieRect small = paintRect(73, 65, true);
     const PieRect large = paintRect(125, 113, true);
@@ -56,7 +56,8 @@ TEST(PieGeometry, RoundsHalfToEven)
     struct Case {
         double value;
         std::int64_t rounded;
-    } cases[] = {{12.5, 12}, {37.5, 38}, {0.5, 0}, {1.5, 2}, {2.4999, 2}, {2.5001, 3}, {-0.5, 0}, {-1.5, -2}, {99.5, 100}};
+    } cases[] = {{12.5, 12},  {37.5, 38}, {0.5, 0},   {1.5, 2},   {2.4999, 2},
+                 {2.5001, 3}, {-0.5, 0},  {-1.5, -2}, {99.5, 100}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
         EXPECT_EQ(roundHalfEven(c.value), c.rounded);
@@ -67,7 +68,8 @@ TEST(PieGeometry, ShownPercentTruncatesAndSurvivesAnEmptyRange)
 {
     struct Case {
         int progress, minValue, maxValue, shown;
-    } cases[] = {{25, 0, 100, 25}, {19, 0, 1000, 1}, {999, 0, 1000, 99}, {5, 5, 5, 0}, {-50, -100, 100, 25}, {7, 0, 9, 77}};
+    } cases[] = {{25, 0, 100, 25}, {19, 0, 1000, 1},     {999, 0, 1000, 99},
+                 {5, 5, 5, 0},     {-50, -100, 100, 25}, {7, 0, 9, 77}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.progress);
         EXPECT_EQ(shownPercent(c.progress, c.minValue, c.maxValue), c.shown);
@@ -227,7 +229,7 @@ TEST(PieGauge, PaintsFrameDiscAndSlice)
     struct Case {
         int width, height, percent;
     } cases[] = {
-        {73, 65, 0}, {73, 65, 25}, {73, 65, 50}, {73, 65, 75}, {73, 65, 100}, {73, 65, 12},
+        {73, 65, 0},   {73, 65, 25},   {73, 65, 50},   {73, 65, 75},   {73, 65, 100},   {73, 65, 12},
         {125, 113, 0}, {125, 113, 25}, {125, 113, 50}, {125, 113, 88}, {125, 113, 100},
     };
     for (const auto& c : cases) {
