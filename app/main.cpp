@@ -14,6 +14,7 @@
 #include "pages/services.h"
 #include "pages/warning.h"
 #include "platform/clock.h"
+#include "platform/drivequery.h"
 #include "platform/localevalues.h"
 #include "platform/programstart.h"
 #include "windows/fronthlp.h"
@@ -36,6 +37,8 @@ int main(int argc, char** argv)
     services.clock = &clock;
     services.locale = &locale;
     services.programs = &programs;
+    StatvfsDriveQuery drive;
+    services.drive = &drive;
 
     WindowSet windows;
     windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));

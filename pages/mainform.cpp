@@ -8,6 +8,7 @@
 #include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
+#include "pages/systempage.h"
 #include "ui_mainform.h"
 
 namespace pocketrix {
@@ -18,6 +19,7 @@ Tmainform::Tmainform(const Services& services, WindowSet& windows)
 {
     ui->setupUi(this);
     bindHandler(&m_timer1, &QTimer::timeout, this, &Tmainform::Timer1Timer);
+    bindHandler(&m_timer2, &QTimer::timeout, ui->TabSheet2, &SystemPage::Timer2Timer);
     bindHandler(ui->Details1, &QAction::triggered, this, &Tmainform::Details1Click);
     bindHandler(ui->About1, &QAction::triggered, this, &Tmainform::About1Click);
 
@@ -52,8 +54,10 @@ void Tmainform::keepTimer1InPhase()
 void Tmainform::FormCreate(QObject* /*sender*/)
 {
     m_state.StartTime = currentTimeText(*m_services.clock);
+    ui->TabSheet2->Timer2Timer(this);
     Timer1Timer(this);
     ui->TabSheet3->initialise();
+    ui->TabSheet2->selectFirstThreshold();
     m_state.JotterCount = 0;
     m_state.ReminderPending = 0;
     ui->TabSheet3->recordToday();

@@ -5,6 +5,7 @@
 
 #include "app/core/clockstate.h"
 #include "platform/clock.h"
+#include "platform/drivequery.h"
 #include "platform/localevalues.h"
 
 namespace pocketrix {
@@ -17,6 +18,7 @@ struct Services {
     const Clock* clock = nullptr;
     LocaleValues* locale = nullptr;
     ProgramStarter* programs = nullptr;
+    const DriveQuery* drive = nullptr;
 };
 
 // What a page of the main window works with.

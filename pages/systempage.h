@@ -12,6 +12,9 @@ class SystemPage;
 
 namespace pocketrix {
 
+// The System page: time since start-up and the free space of the current drive, with
+// the low-space warning. It has no handlers of its own; the main window's one-minute
+// timer runs its refresh, which reads the check box and the threshold list.
 class SystemPage : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +22,11 @@ public:
     ~SystemPage() override;
 
     void attach(PageContext& context);
+
+    // The one-minute refresh.
+    void Timer2Timer(QObject* sender);
+    // Start-up picks the first threshold once the first refresh has run.
+    void selectFirstThreshold();
 
 private:
     std::unique_ptr<Ui::SystemPage> ui;

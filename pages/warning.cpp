@@ -1,6 +1,7 @@
 #include "pages/warning.h"
 
 #include "app/shell/definition.h"
+#include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "ui_warning.h"
 
@@ -10,9 +11,16 @@ TForm4::TForm4(WindowSet& windows, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::Form4>()), m_windows(windows)
 {
     ui->setupUi(this);
+    bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+
     finishWindow(this);
+    ui->Label1->resize(ui->Label1->sizeHint().width(), ui->Label1->height());
 }
 
 TForm4::~TForm4() = default;
+
+void TForm4::Button1Click(QObject* /*sender*/) { m_windows.hide(this); }
+
+PieGauge* TForm4::gauge() const { return ui->Gauge1; }
 
 } // namespace pocketrix

@@ -10,13 +10,20 @@ class Form4;
 
 namespace pocketrix {
 
+class PieGauge;
 class WindowSet;
 
+// The low-space warning: a pie of the used share of the drive and "OK", which hides it.
 class TForm4 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm4(WindowSet& windows, QWidget* parent = nullptr);
     ~TForm4() override;
+
+    void Button1Click(QObject* sender);
+
+    // The System page's refresh sets it when the warning fires.
+    PieGauge* gauge() const;
 
 private:
     std::unique_ptr<Ui::Form4> ui;

@@ -1,0 +1,51 @@
+#include "pages/systemfigures.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/core/timetext.h"
+#include "controls/piegeometry.h"
+
+namespace pocketrix {
+
+DriveFigures driveFigures(const DriveSpace& space)
+{
+    DriveFigures figures;
+    if (space.totalBytes <= 0 || space.freeBytes < 0)
+        return figures;
+    // Free space can never exceed the capacity; a reading that says so is taken as full.
+    const std::int64_t freeBytes = std::min(space.freeBytes, space.totalBytes);
+    figures.freeMB = freeBytes / kBytesPerMB;
+    const double share = static_cast<double>(freeBytes) / static_cast<double>(space.totalBytes) * 100.0;
+    figures.freePercent = static_cast<int>(roundHalfEven(share));
+    return figures;
+}
+
+std::string freeSpaceText(const DriveFigures& figures)
+{
+    return std::to_string(figures.freeMB) + "MB free (" + integerText(figures.freePercent) + "%)";
+}
+
+std::optional<int> thresholdForItem(int index)
+{
+    static constexpr std::array<int, 6> kThresholds{5, 10, 15, 25, 50, 100};
+    if (index < 0 || index >= static_cast<int>(kThresholds.size()))
+        return std::nullopt;
+    return kThresholds[static_cast<std::size_t>(index)];
+}
+
+int elapsedMinutes(std::string_view startTime, std::string_view nowTime)
+{
+    const int startHour = twoDigitRead(startTime, 1);
+    const int startMinute = twoDigitRead(startTime, 4);
+    const int nowHour = twoDigitRead(nowTime, 1);
+    const int nowMinute = twoDigitRead(nowTime, 4);
+    int elapsed = (60 * nowHour + nowMinute) - (60 * startHour + startMinute);
+    if (elapsed < 0)
+        elapsed += 1440;
+    return elapsed;
+}
+
+std::string elapsedText(int minutes) { return integerText(minutes / 60) + "hrs " + integerText(minutes % 60) + "mins"; }
+
+} // namespace pocketrix
