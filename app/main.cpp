@@ -15,6 +15,7 @@
 #include "pages/warning.h"
 #include "platform/clock.h"
 #include "platform/localevalues.h"
+#include "platform/waveplayer.h"
 #include "windows/fronthlp.h"
 #include "windows/sharabout.h"
 
@@ -33,10 +34,12 @@ int main(int argc, char** argv)
     Services services;
     services.clock = &clock;
     services.locale = &locale;
+    // Declared before the window set, so the ringing window closes its sound first.
+    SdlWavePlayer alarmSound;
 
     WindowSet windows;
     windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-    windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows));
+    windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, alarmSound));
     windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
     windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
     windows.add(WindowSet::Form5, std::make_unique<TForm5>(windows));

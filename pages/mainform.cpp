@@ -53,11 +53,13 @@ void Tmainform::FormCreate(QObject* /*sender*/)
 {
     m_state.StartTime = currentTimeText(*m_services.clock);
     Timer1Timer(this);
+    ui->TabSheet5->setAlarmText("00:00");
+    m_state.AlarmSet = 0;
     m_state.JotterCount = 0;
     m_state.ReminderPending = 0;
 }
 
-void Tmainform::FormActivate(QObject* /*sender*/) {}
+void Tmainform::FormActivate(QObject* sender) { ui->TabSheet5->cancelUnlessRinging(sender); }
 
 void Tmainform::FormClose(QObject* /*sender*/) { QCoreApplication::quit(); }
 
@@ -68,6 +70,9 @@ void Tmainform::Timer1Timer(QObject* /*sender*/)
         return;
     m_state.PreviousCaption = m_state.CaptionText.str();
     setWindowTitle(QStringLiteral("Pocketrix - ") + QString::fromStdString(m_state.CaptionText.str()));
+    ui->TabSheet4->UpdateTime();
+    if (m_state.AlarmSet == 1)
+        ui->TabSheet5->AlarmCheck(this);
 }
 
 void Tmainform::Details1Click(QObject* /*sender*/) { m_windows.show(m_windows.window(WindowSet::Helpful)); }
