@@ -10,9 +10,11 @@
 namespace pocketrix {
 
 TForm2::TForm2(WindowSet& windows, WavePlayer& device, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Form2>()), m_windows(windows), m_systemBeep([] { QApplication::beep(); })
+    : QWidget(parent), ui(std::make_unique<Ui::Form2>()), m_windows(windows), m_timer1(this),
+      m_systemBeep([] { QApplication::beep(); })
 {
     ui->setupUi(this);
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
     bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     bindHandler(&m_timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
 
