@@ -20,6 +20,8 @@ std::string sdlErrorText()
     return result.empty() ? std::string("Unknown error code") : result;
 }
 
+// Small device buffers keep the beep close to its tick.
+constexpr Uint16 kDeviceBufferFrames = 1024;
 // How often an open device is looked at to find that its sound has drained.
 constexpr int kDrainPollMs = 40;
 // Device buffers of silence queued after the sound, so that the sound has left SDL's
@@ -96,6 +98,7 @@ void SdlWavePlayer::open(const std::string& fileName)
     m->samples = samples;
     m->bytes = bytes;
     m->spec = spec;
+    m->spec.samples = kDeviceBufferFrames;
     m->frameBytes = std::max<Uint32>(1, SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels);
     m->bytes -= m->bytes % m->frameBytes;
     m->positionFrames = 0;
