@@ -19,6 +19,7 @@ TForm2::TForm2(WindowSet& windows, WavePlayer& device, QWidget* parent)
     bindHandler(&m_timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
 
     finishWindow(this);
+    ui->Label1->adjustSize(); // sized to its text in the window's final font
     windows.setActivationHandler(this, [this] { FormActivate(this); });
     m_timer1.setInterval(1000);
     m_timer1.start();

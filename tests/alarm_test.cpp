@@ -26,7 +26,7 @@ TEST(AlarmTime, StepsWrapWithinTheirOwnField)
         int delta;
         const char* after;
     } cases[] = {
-        {"23:15", true, +1, "00:15"},  {"00:15", true, -1, "23:15"}, {"09:00", true, +1, "10:00"},
+        {"23:15", true, +1, "00:15"},  {"00:15", true, -1, "23:15"},  {"09:00", true, +1, "10:00"},
         {"10:00", true, -1, "09:00"},  {"08:59", false, +1, "08:00"}, {"08:00", false, -1, "08:59"},
         {"23:59", false, +1, "23:00"}, {"07:29", false, +1, "07:30"},
     };
@@ -111,11 +111,7 @@ protected:
 
     void TearDown() override { windows.reset(); }
 
-    template <class T>
-    T* control(const char* name) const
-    {
-        return main->findChild<T*>(name);
-    }
+    template <class T> T* control(const char* name) const { return main->findChild<T*>(name); }
     QString display() const { return control<QLabel>("Label27")->text(); }
     QString buttonShown() const
     {

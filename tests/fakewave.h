@@ -11,8 +11,8 @@ namespace pocketrix::test {
 
 class FakeWavePlayer final : public WavePlayer {
 public:
-    std::string openFailure;      // when set, open raises it
-    bool finishesAtOnce = true;   // a sound shorter than a tick
+    std::string openFailure;    // when set, open raises it
+    bool finishesAtOnce = true; // a sound shorter than a tick
     std::uint64_t soundLength = 6000;
     std::uint64_t at = 0;
     std::vector<std::string> calls;

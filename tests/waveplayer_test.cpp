@@ -1,7 +1,7 @@
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QThread>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/shell/windowset.h"
