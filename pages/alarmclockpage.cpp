@@ -1,5 +1,7 @@
 #include "pages/alarmclockpage.h"
 
+#include <QBitmap>
+
 #include "app/core/timetext.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
@@ -8,6 +10,22 @@
 #include "ui_alarmclockpage.h"
 
 namespace pocketrix {
+
+namespace {
+
+// Button glyphs show through where they have the colour of their bottom-left pixel.
+void makeGlyphTransparent(QToolButton* button)
+{
+    const QSize size = button->iconSize();
+    QPixmap glyph = button->icon().pixmap(size);
+    const QImage image = glyph.toImage();
+    if (image.isNull())
+        return;
+    glyph.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1))));
+    button->setIcon(QIcon(glyph));
+}
+
+} // namespace
 
 AlarmClockPage::AlarmClockPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::AlarmClockPage>())
 {
@@ -18,6 +36,9 @@ AlarmClockPage::AlarmClockPage(QWidget* parent) : QWidget(parent), ui(std::make_
     bindHandler(ui->SpeedButton13, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton12Click);
     bindHandler(ui->Button1, &QPushButton::clicked, this, &AlarmClockPage::Button1Click);
     bindHandler(ui->Button2, &QPushButton::clicked, this, &AlarmClockPage::Button2Click);
+
+    for (QToolButton* button : {ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12, ui->SpeedButton13})
+        makeGlyphTransparent(button);
 }
 
 AlarmClockPage::~AlarmClockPage() = default;

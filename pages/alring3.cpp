@@ -57,6 +57,10 @@ void TForm2::Timer1Timer(QObject* /*sender*/)
         m_noDeviceReported = true;
     }
     ui->MediaPlayer1->Play();
+    // A refused play request (the output went away) is not reported, but the alarm
+    // must still be heard.
+    if (ui->MediaPlayer1->lastPlayFailed())
+        m_systemBeep();
 }
 
 void TForm2::Button1Click(QObject* /*sender*/)

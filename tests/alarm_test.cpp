@@ -285,6 +285,22 @@ TEST_F(AlarmRoad, TheCloseBoxHidesTheWindowButTheSoundGoesOn)
     EXPECT_EQ(device.count("play"), 0);
 }
 
+TEST_F(AlarmRoad, ARefusedPlayRequestIsNotReportedButBeeps)
+{
+    setAlarm(7, 30);
+    tickAt(7, 30, 0);
+    ringUntilActive();
+    device.playRefused = true;
+    ringingTick();
+    ringingTick();
+    EXPECT_EQ(device.count("play"), 2) << "each tick tries again";
+    EXPECT_EQ(systemBeeps, 2);
+    EXPECT_TRUE(errors.messages().isEmpty());
+    device.playRefused = false;
+    ringingTick();
+    EXPECT_EQ(systemBeeps, 2);
+}
+
 class AlarmRoadWithoutSound : public AlarmRoad {
 protected:
     void SetUp() override

@@ -13,6 +13,7 @@ class FakeWavePlayer final : public WavePlayer {
 public:
     std::string openFailure;    // when set, open raises it
     bool finishesAtOnce = true; // a sound shorter than a tick
+    bool playRefused = false;   // the output went away after the open
     std::uint64_t soundLength = 6000;
     std::uint64_t at = 0;
     std::vector<std::string> calls;
@@ -27,6 +28,8 @@ public:
     bool play() override
     {
         calls.emplace_back("play");
+        if (playRefused)
+            return false;
         if (finishesAtOnce)
             at = soundLength;
         return true;
