@@ -183,6 +183,7 @@ TEST_F(AlarmRoad, RingsAtTheMinuteSoundsEachTickAndStopClearsTheAlarm)
     tickAt(7, 29, 59);
     EXPECT_FALSE(ringing->isVisible());
     tickAt(7, 30, 0);
+    EXPECT_EQ(control<QLabel>("Label6")->text(), "02:30") << "the same tick moves the world clock on";
     ringUntilActive();
     EXPECT_EQ(windows->activeWindow(), ringing);
 
