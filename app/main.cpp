@@ -17,6 +17,7 @@
 #include "platform/drivequery.h"
 #include "platform/localevalues.h"
 #include "platform/programstart.h"
+#include "platform/waveplayer.h"
 #include "windows/fronthlp.h"
 #include "windows/sharabout.h"
 
@@ -32,17 +33,19 @@ int main(int argc, char** argv)
 
     SystemClock clock;
     LocaleValues locale = systemLocaleValues();
+    StatvfsDriveQuery drive;
     SystemProgramStarter programs;
+    // Declared before the window set, so the ringing window closes its sound first.
+    SdlWavePlayer alarmSound;
     Services services;
     services.clock = &clock;
     services.locale = &locale;
-    services.programs = &programs;
-    StatvfsDriveQuery drive;
     services.drive = &drive;
+    services.programs = &programs;
 
     WindowSet windows;
     windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-    windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows));
+    windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, alarmSound));
     windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
     windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
     windows.add(WindowSet::Form5, std::make_unique<TForm5>(windows));

@@ -1,16 +1,114 @@
 #include "pages/alarmclockpage.h"
 
+#include <QBitmap>
+
+#include "app/core/timetext.h"
+#include "app/shell/errorrule.h"
+#include "app/shell/windowset.h"
+#include "pages/alarmtime.h"
+#include "pages/alring3.h"
 #include "ui_alarmclockpage.h"
 
 namespace pocketrix {
 
+namespace {
+
+// Button glyphs show through where they have the colour of their bottom-left pixel.
+void makeGlyphTransparent(QToolButton* button)
+{
+    const QSize size = button->iconSize();
+    QPixmap glyph = button->icon().pixmap(size);
+    const QImage image = glyph.toImage();
+    if (image.isNull())
+        return;
+    glyph.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1))));
+    button->setIcon(QIcon(glyph));
+}
+
+} // namespace
+
 AlarmClockPage::AlarmClockPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::AlarmClockPage>())
 {
     ui->setupUi(this);
+    bindHandler(ui->SpeedButton10, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton10Click);
+    bindHandler(ui->SpeedButton11, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton10Click);
+    bindHandler(ui->SpeedButton12, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton12Click);
+    bindHandler(ui->SpeedButton13, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton12Click);
+    bindHandler(ui->Button1, &QPushButton::clicked, this, &AlarmClockPage::Button1Click);
+    bindHandler(ui->Button2, &QPushButton::clicked, this, &AlarmClockPage::Button2Click);
+
+    for (QToolButton* button : {ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12, ui->SpeedButton13})
+        makeGlyphTransparent(button);
 }
 
 AlarmClockPage::~AlarmClockPage() = default;
 
-void AlarmClockPage::attach(PageContext& context) { m_context = &context; }
+void AlarmClockPage::attach(PageContext& context)
+{
+    m_context = &context;
+    ui->Label29->adjustSize();
+}
+
+void AlarmClockPage::showAlarmText()
+{
+    const std::string& text = m_context->state.AlarmText.str();
+    ui->Label27->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void AlarmClockPage::setAlarmText(std::string_view text)
+{
+    m_context->state.AlarmText = text;
+    showAlarmText();
+}
+
+void AlarmClockPage::SpeedButton10Click(QObject* sender)
+{
+    std::string text = m_context->state.AlarmText.str();
+    if (sender == ui->SpeedButton10)
+        stepAlarmHour(text, +1);
+    else if (sender == ui->SpeedButton11)
+        stepAlarmHour(text, -1);
+    setAlarmText(text);
+}
+
+void AlarmClockPage::SpeedButton12Click(QObject* sender)
+{
+    std::string text = m_context->state.AlarmText.str();
+    if (sender == ui->SpeedButton12)
+        stepAlarmMinute(text, +1);
+    else if (sender == ui->SpeedButton13)
+        stepAlarmMinute(text, -1);
+    setAlarmText(text);
+}
+
+void AlarmClockPage::Button1Click(QObject* /*sender*/)
+{
+    ui->Button1->hide();
+    ui->Button2->show();
+    m_context->state.AlarmSet = 1;
+}
+
+void AlarmClockPage::Button2Click(QObject* /*sender*/)
+{
+    m_context->state.AlarmSet = 0;
+    ui->Button2->hide();
+    ui->Button1->show();
+}
+
+void AlarmClockPage::AlarmCheck(QObject* /*sender*/)
+{
+    ui->Label26->setText(QString::fromStdString(shortTimeText(currentTimeText(*m_context->services.clock))));
+    if (m_context->state.AlarmSet == 1 && ui->Label26->text() == ui->Label27->text())
+        AlarmBeep();
+}
+
+void AlarmClockPage::AlarmBeep() { m_context->windows.show(m_context->windows.window(WindowSet::Form2)); }
+
+void AlarmClockPage::cancelUnlessRinging(QObject* sender)
+{
+    const auto* ringing = m_context->windows.get<TForm2>(WindowSet::Form2);
+    if (ringing == nullptr || ringing->Ringing == 0)
+        Button2Click(sender);
+}
 
 } // namespace pocketrix

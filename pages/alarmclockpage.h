@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include <QWidget>
 
@@ -12,6 +13,8 @@ class AlarmClockPage;
 
 namespace pocketrix {
 
+// The Alarm Clock page: one alarm time stepped with arrow buttons, set and cancelled
+// with one button, compared with the clock once a minute by the main window's tick.
 class AlarmClockPage : public QWidget {
     Q_OBJECT
 public:
@@ -20,7 +23,21 @@ public:
 
     void attach(PageContext& context);
 
+    void SpeedButton10Click(QObject* sender);
+    void SpeedButton12Click(QObject* sender);
+    void Button1Click(QObject* sender);
+    void Button2Click(QObject* sender);
+    void AlarmCheck(QObject* sender);
+    void AlarmBeep();
+
+    // Puts a new alarm time into the clock state and the display together.
+    void setAlarmText(std::string_view text);
+    // The main window's activation: a set alarm that is not ringing is cancelled.
+    void cancelUnlessRinging(QObject* sender);
+
 private:
+    void showAlarmText();
+
     std::unique_ptr<Ui::AlarmClockPage> ui;
     PageContext* m_context = nullptr;
 };

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
+#include <QTimer>
 #include <QWidget>
 
 namespace Ui {
@@ -10,17 +12,33 @@ class Form2;
 
 namespace pocketrix {
 
+class WavePlayer;
 class WindowSet;
 
+// The ringing window: shown when the alarm time comes, it sounds every second from its
+// activation until "STOP".
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(WindowSet& windows, QWidget* parent = nullptr);
+    // The sound comes through device, which must outlive the window.
+    TForm2(WindowSet& windows, WavePlayer& device, QWidget* parent = nullptr);
     ~TForm2() override;
+
+    void FormActivate(QObject* sender);
+    void Timer1Timer(QObject* sender);
+    void Button1Click(QObject* sender);
+
+    // What sounds each second when the wave device could not be opened.
+    void setSystemBeep(std::function<void()> beep) { m_systemBeep = std::move(beep); }
+
+    int Ringing = 0; // 1 from the window's activation until "STOP"
 
 private:
     std::unique_ptr<Ui::Form2> ui;
     WindowSet& m_windows;
+    QTimer m_timer1;
+    std::function<void()> m_systemBeep;
+    bool m_noDeviceReported = false;
 };
 
 } // namespace pocketrix

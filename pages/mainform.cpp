@@ -57,13 +57,15 @@ void Tmainform::FormCreate(QObject* /*sender*/)
     ui->TabSheet2->Timer2Timer(this);
     Timer1Timer(this);
     ui->TabSheet3->initialise();
+    ui->TabSheet5->setAlarmText("00:00");
+    m_state.AlarmSet = 0;
     ui->TabSheet2->selectFirstThreshold();
     m_state.JotterCount = 0;
     m_state.ReminderPending = 0;
     ui->TabSheet3->recordToday();
 }
 
-void Tmainform::FormActivate(QObject* /*sender*/) {}
+void Tmainform::FormActivate(QObject* sender) { ui->TabSheet5->cancelUnlessRinging(sender); }
 
 void Tmainform::FormClose(QObject* /*sender*/) { QCoreApplication::quit(); }
 
@@ -74,6 +76,9 @@ void Tmainform::Timer1Timer(QObject* /*sender*/)
         return;
     m_state.PreviousCaption = m_state.CaptionText.str();
     setWindowTitle(QStringLiteral("Pocketrix - ") + QString::fromStdString(m_state.CaptionText.str()));
+    ui->TabSheet4->UpdateTime();
+    if (m_state.AlarmSet == 1)
+        ui->TabSheet5->AlarmCheck(this);
 }
 
 void Tmainform::Details1Click(QObject* /*sender*/) { m_windows.show(m_windows.window(WindowSet::Helpful)); }

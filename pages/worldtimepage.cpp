@@ -1,5 +1,7 @@
 #include "pages/worldtimepage.h"
 
+#include "app/core/timetext.h"
+#include "pages/worldclock.h"
 #include "ui_worldtimepage.h"
 
 namespace pocketrix {
@@ -7,10 +9,43 @@ namespace pocketrix {
 WorldTimePage::WorldTimePage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::WorldTimePage>())
 {
     ui->setupUi(this);
+    m_timeLabels = {ui->Label9,  ui->Label6,  ui->Label16, ui->Label10, ui->Label12,
+                    ui->Label20, ui->Label13, ui->Label22, ui->Label17, ui->Label24};
 }
 
 WorldTimePage::~WorldTimePage() = default;
 
-void WorldTimePage::attach(PageContext& context) { m_context = &context; }
+void WorldTimePage::attach(PageContext& context)
+{
+    m_context = &context;
+    // The window's fonts are final by now; the city labels size themselves to them.
+    for (QLabel* label : {ui->Label8, ui->Label7, ui->Label19, ui->Label11, ui->Label15, ui->Label21, ui->Label14,
+                          ui->Label23, ui->Label18, ui->Label25})
+        label->adjustSize();
+}
+
+void WorldTimePage::UpdateTime()
+{
+    WorldText = shortTimeText(currentTimeText(*m_context->services.clock));
+    const auto show = [](QLabel* label, std::string_view text) {
+        label->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        label->adjustSize(); // labels size themselves to their text
+    };
+    show(m_timeLabels[0], WorldText);
+    LocalHour = twoDigitRead(WorldText, 1);
+    for (std::size_t city = 1; city < kWorldCities.size(); ++city) {
+        CityHour = LocalHour + kWorldCities[city].offset;
+        TCheck();
+        show(m_timeLabels[city], WorldText);
+    }
+}
+
+void WorldTimePage::TCheck()
+{
+    CityHour = wrapCityHour(CityHour);
+    std::string text = WorldText.str();
+    twoDigitWrite(text, 1, CityHour);
+    WorldText = text;
+}
 
 } // namespace pocketrix

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include <QWidget>
 
+#include "app/core/fixedtext.h"
 #include "pages/services.h"
+
+class QLabel;
 
 namespace Ui {
 class WorldTimePage;
@@ -12,6 +16,7 @@ class WorldTimePage;
 
 namespace pocketrix {
 
+// The World Time page: ten cities over a map, refreshed by the main window's tick.
 class WorldTimePage : public QWidget {
     Q_OBJECT
 public:
@@ -20,9 +25,19 @@ public:
 
     void attach(PageContext& context);
 
+    // Refreshes the ten time labels from the current local time.
+    void UpdateTime();
+
 private:
+    void TCheck();
+
     std::unique_ptr<Ui::WorldTimePage> ui;
     PageContext* m_context = nullptr;
+    std::array<QLabel*, 10> m_timeLabels{}; // in the order of kWorldCities
+
+    FixedText<10> WorldText;
+    int LocalHour = 0;
+    int CityHour = 0;
 };
 
 } // namespace pocketrix

@@ -26,7 +26,9 @@
 #include "pages/services.h"
 #include "pages/warning.h"
 #include "platform/clock.h"
+#include "platform/drivequery.h"
 #include "platform/localevalues.h"
+#include "platform/waveplayer.h"
 #include "windows/fronthlp.h"
 #include "windows/sharabout.h"
 
@@ -49,6 +51,23 @@ public:
         reading.dayOfWeek = weekdayOf(2026, 12, 7);
         return reading;
     }
+};
+
+// A 2 GiB drive with 512 MB free, so the pictures read the same on every machine.
+class FixedDrive final : public DriveQuery {
+public:
+    DriveSpace currentDrive() const override { return {512LL * 1048576, 2048LL * 1048576}; }
+};
+
+// The pictures need no sound.
+class QuietWave final : public WavePlayer {
+public:
+    void open(const std::string& /*fileName*/) override {}
+    bool play() override { return true; }
+    std::uint64_t position() override { return 0; }
+    std::uint64_t length() override { return 0; }
+    bool seekToStart() override { return true; }
+    void close() override {}
 };
 
 constexpr int kTitleHeight = 18;
@@ -175,13 +194,16 @@ int main(int argc, char** argv)
 
     FixedClock clock;
     LocaleValues locale; // the fallback set, the same on every machine
+    FixedDrive drive;
+    QuietWave sound;
     Services services;
     services.clock = &clock;
     services.locale = &locale;
+    services.drive = &drive;
 
     WindowSet windows;
     windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-    windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows));
+    windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, sound));
     windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
     windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
     windows.add(WindowSet::Form5, std::make_unique<TForm5>(windows));

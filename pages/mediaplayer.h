@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include <QWidget>
+
+namespace pocketrix {
+
+class WavePlayer;
+
+// The ringing window's sound component: a wave-audio device on one file, opened once,
+// rewound automatically when the last playback ran to its end. It never shows itself.
+class MediaPlayer : public QWidget {
+    Q_OBJECT
+public:
+    explicit MediaPlayer(QWidget* parent = nullptr);
+    ~MediaPlayer() override;
+
+    void setDevice(WavePlayer* device) { m_device = device; }
+    void setFileName(const std::string& fileName) { m_fileName = fileName; }
+    const std::string& fileName() const { return m_fileName; }
+
+    // Opens the device on the file, closing one already open. Raises the platform's
+    // text for a failure.
+    void Open();
+    // Plays from the current position without waiting; raises "No MCI device open"
+    // when no device is open. A failed request is only recorded.
+    void Play();
+    void Close();
+
+    bool isOpen() const { return m_open; }
+    bool lastPlayFailed() const { return m_lastPlayFailed; }
+
+private:
+    WavePlayer* m_device = nullptr;
+    std::string m_fileName;
+    bool m_open = false;
+    bool m_lastPlayFailed = false;
+};
+
+} // namespace pocketrix

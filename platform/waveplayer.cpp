@@ -1,0 +1,189 @@
+#include "platform/waveplayer.h"
+
+#include <algorithm>
+#include <vector>
+
+#include <QTimer>
+
+#define SDL_MAIN_HANDLED
+#include <SDL.h>
+
+namespace pocketrix {
+
+namespace {
+
+std::string sdlErrorText()
+{
+    const char* text = SDL_GetError();
+    std::string result = text != nullptr ? text : "";
+    SDL_ClearError();
+    return result.empty() ? std::string("Unknown error code") : result;
+}
+
+// Small device buffers keep the beep close to its tick.
+constexpr Uint16 kDeviceBufferFrames = 1024;
+// How often an open device is looked at to find that its sound has drained.
+constexpr int kDrainPollMs = 40;
+// Device buffers of silence queued after the sound, so that the sound has left SDL's
+// queue for the output before the queue runs dry and the device is closed.
+constexpr int kTrailingBuffers = 2;
+
+} // namespace
+
+struct SdlWavePlayer::State {
+    bool audioUp = false;
+    Uint8* samples = nullptr;
+    Uint32 bytes = 0;
+    SDL_AudioSpec spec{};
+    Uint32 frameBytes = 1;
+    std::uint64_t positionFrames = 0;
+
+    SDL_AudioDeviceID device = 0;
+    std::uint64_t queueStartFrame = 0;
+    Uint32 queuedSound = 0; // bytes of the sound in the current queue
+    Uint32 queuedTotal = 0; // the sound and the trailing silence
+    QTimer drainTimer;
+
+    std::uint64_t lengthFrames() const { return bytes / frameBytes; }
+
+    std::uint64_t playedFrames() const
+    {
+        const Uint32 left = SDL_GetQueuedAudioSize(device);
+        const Uint32 consumed = queuedTotal - std::min(left, queuedTotal);
+        return queueStartFrame + std::min(consumed, queuedSound) / frameBytes;
+    }
+
+    void stopDevice()
+    {
+        if (device == 0)
+            return;
+        SDL_CloseAudioDevice(device);
+        device = 0;
+        drainTimer.stop();
+    }
+
+    // Closes the device once everything queued has been consumed.
+    void drain()
+    {
+        if (device == 0 || SDL_GetQueuedAudioSize(device) != 0)
+            return;
+        stopDevice();
+        positionFrames = lengthFrames();
+    }
+};
+
+SdlWavePlayer::SdlWavePlayer() : m(std::make_unique<State>())
+{
+    m->drainTimer.setInterval(kDrainPollMs);
+    m->drainTimer.callOnTimeout([this] { m->drain(); });
+}
+
+SdlWavePlayer::~SdlWavePlayer() { close(); }
+
+void SdlWavePlayer::open(const std::string& fileName)
+{
+    close();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        throw WaveError(sdlErrorText());
+    m->audioUp = true;
+
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 bytes = 0;
+    if (SDL_LoadWAV(fileName.c_str(), &spec, &samples, &bytes) == nullptr) {
+        const std::string text = sdlErrorText();
+        close();
+        throw WaveError(text);
+    }
+    m->samples = samples;
+    m->bytes = bytes;
+    m->spec = spec;
+    m->spec.samples = kDeviceBufferFrames;
+    m->frameBytes = std::max<Uint32>(1, SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels);
+    m->bytes -= m->bytes % m->frameBytes;
+    m->positionFrames = 0;
+
+    // The check that the sound can reach an output; the device itself waits for play.
+    const SDL_AudioDeviceID probe = SDL_OpenAudioDevice(nullptr, 0, &m->spec, nullptr, 0);
+    if (probe == 0) {
+        const std::string text = sdlErrorText();
+        close();
+        throw WaveError(text);
+    }
+    SDL_CloseAudioDevice(probe);
+}
+
+bool SdlWavePlayer::play()
+{
+    if (m->samples == nullptr)
+        return false;
+    m->drain();
+    if (m->device != 0)
+        return true; // still playing: it goes on from where it is
+    if (m->positionFrames >= m->lengthFrames())
+        return true; // at the end there is nothing left to play
+
+    SDL_AudioSpec obtained{};
+    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &m->spec, &obtained, 0);
+    if (device == 0) {
+        SDL_ClearError();
+        return false;
+    }
+    const Uint32 offset = static_cast<Uint32>(m->positionFrames) * m->frameBytes;
+    const Uint32 sound = m->bytes - offset;
+    const std::vector<Uint8> silence(static_cast<std::size_t>(obtained.samples) * m->frameBytes * kTrailingBuffers,
+                                     obtained.silence);
+    if (SDL_QueueAudio(device, m->samples + offset, sound) != 0 ||
+        SDL_QueueAudio(device, silence.data(), static_cast<Uint32>(silence.size())) != 0) {
+        SDL_ClearError();
+        SDL_CloseAudioDevice(device);
+        return false;
+    }
+    m->device = device;
+    m->queueStartFrame = m->positionFrames;
+    m->queuedSound = sound;
+    m->queuedTotal = sound + static_cast<Uint32>(silence.size());
+    SDL_PauseAudioDevice(device, 0);
+    m->drainTimer.start();
+    return true;
+}
+
+std::uint64_t SdlWavePlayer::position()
+{
+    m->drain();
+    return m->device != 0 ? m->playedFrames() : m->positionFrames;
+}
+
+std::uint64_t SdlWavePlayer::length() { return m->lengthFrames(); }
+
+bool SdlWavePlayer::seekToStart()
+{
+    if (m->samples == nullptr)
+        return false;
+    m->stopDevice();
+    m->positionFrames = 0;
+    return true;
+}
+
+void SdlWavePlayer::close()
+{
+    m->stopDevice();
+    if (m->samples != nullptr) {
+        SDL_FreeWAV(m->samples);
+        m->samples = nullptr;
+        m->bytes = 0;
+    }
+    m->positionFrames = 0;
+    if (m->audioUp) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m->audioUp = false;
+    }
+}
+
+bool SdlWavePlayer::streaming()
+{
+    m->drain();
+    return m->device != 0;
+}
+
+} // namespace pocketrix

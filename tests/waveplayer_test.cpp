@@ -1,0 +1,169 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/shell/windowset.h"
+#include "pages/alring3.h"
+#include "pages/mainform.h"
+#include "platform/waveplayer.h"
+#include "tests/doubles.h"
+
+namespace pocketrix {
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The sample bytes of a wave file: the body of its "data" chunk.
+QByteArray waveSamples(const QByteArray& wave)
+{
+    qsizetype at = 12;
+    while (at + 8 <= wave.size()) {
+        const QByteArray id = wave.mid(at, 4);
+        const auto* size = reinterpret_cast<const unsigned char*>(wave.constData() + at + 4);
+        const qsizetype bytes = size[0] | size[1] << 8 | size[2] << 16 | size[3] << 24;
+        if (id == "data")
+            return wave.mid(at + 8, bytes);
+        at += 8 + bytes + (bytes & 1);
+    }
+    return {};
+}
+
+class DiskAudio : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    QString output = folder.filePath("device.raw");
+    test::ScopedEnv driver{"SDL_AUDIODRIVER", "disk"};
+    test::ScopedEnv file{"SDL_DISKAUDIOFILE", output.toLocal8Bit().constData()};
+    test::RecordedErrors errors;
+};
+
+TEST_F(DiskAudio, EachRingingTickPutsTheSoundOnADeviceThatClosesWhenDrained)
+{
+    const QByteArray samples = waveSamples(readAll(POCKETRIX_SOUND_SOURCE));
+    ASSERT_GT(samples.size(), 1000);
+
+    SdlWavePlayer wave;
+    WindowSet windows;
+    TForm2 ringing(windows, wave);
+    ringing.findChild<QTimer*>("Timer1")->stop();
+    ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join(' ').toStdString();
+    EXPECT_FALSE(wave.streaming()) << "opened, but idle";
+
+    ringing.FormActivate(&ringing);
+    for (int tick = 1; tick <= 2; ++tick) {
+        SCOPED_TRACE(tick);
+        QFile::remove(output); // the driver writes a fresh file at each device open
+        runGuarded([&] { ringing.Timer1Timer(&ringing); });
+        EXPECT_TRUE(wave.streaming());
+        ASSERT_TRUE(test::waitFor([&] { return !wave.streaming(); }, 3000));
+        const QByteArray written = readAll(output);
+        EXPECT_TRUE(written.contains(samples)) << written.size() << " bytes written";
+        EXPECT_EQ(wave.position(), wave.length());
+    }
+
+    // Idle: no device, so nothing more reaches the file.
+    const qint64 idleSize = QFile(output).size();
+    QThread::msleep(400);
+    EXPECT_EQ(QFile(output).size(), idleSize);
+    EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join(' ').toStdString();
+}
+
+TEST_F(DiskAudio, PlayWhileSoundingLetsTheSoundGoOn)
+{
+    SdlWavePlayer wave;
+    wave.open(POCKETRIX_SOUND_SOURCE);
+    ASSERT_TRUE(wave.play());
+    ASSERT_TRUE(test::waitFor([&] { return wave.position() > 0; }, 2000));
+    const auto reached = wave.position();
+    ASSERT_LT(reached, wave.length());
+    EXPECT_TRUE(wave.play());
+    EXPECT_GE(wave.position(), reached) << "a second play does not start over";
+    EXPECT_TRUE(wave.seekToStart());
+    EXPECT_EQ(wave.position(), 0u);
+    EXPECT_FALSE(wave.streaming()) << "seeking stops the playback";
+}
+
+TEST(SdlWavePlayerOpen, FailuresCarryThePlatformText)
+{
+    struct Case {
+        const char* driver;
+        const char* file;
+        const char* textContains;
+    } cases[] = {
+        {"dummy", "/nonexistent/albeep.wav", "/nonexistent/albeep.wav"},
+        {"dummy", POCKETRIX_TEST_DATA "/../CMakeLists.txt", ""},
+        {"no-such-output", POCKETRIX_SOUND_SOURCE, "no-such-output"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.driver) + " " + c.file);
+        test::ScopedEnv driver("SDL_AUDIODRIVER", c.driver);
+        SdlWavePlayer wave;
+        try {
+            wave.open(c.file);
+            ADD_FAILURE() << "no error raised";
+        } catch (const WaveError& error) {
+            EXPECT_NE(std::string(error.what()), "");
+            EXPECT_NE(std::string(error.what()).find(c.textContains), std::string::npos) << error.what();
+        }
+        EXPECT_FALSE(wave.play());
+        EXPECT_FALSE(wave.streaming());
+    }
+}
+
+// The real player on a file that is not there: the program starts, tells it once, and
+// rings with the system beep.
+class SoundElsewhere final : public WavePlayer {
+public:
+    explicit SoundElsewhere(std::string path) : m_path(std::move(path)) {}
+    void open(const std::string&) override { m_real.open(m_path); }
+    bool play() override { return m_real.play(); }
+    std::uint64_t position() override { return m_real.position(); }
+    std::uint64_t length() override { return m_real.length(); }
+    bool seekToStart() override { return m_real.seekToStart(); }
+    void close() override { m_real.close(); }
+
+private:
+    std::string m_path;
+    SdlWavePlayer m_real;
+};
+
+TEST(MissingSound, StartUpTellsOnceAndTheRingingFallsBackToTheSystemBeep)
+{
+    test::ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
+    test::RecordedErrors errors;
+    test::SettableClock clock(2026, 12, 7, 7, 0, 0);
+    LocaleValues locale;
+    Services services{&clock, &locale};
+    SoundElsewhere wave("/nonexistent/albeep.wav");
+    WindowSet windows;
+    windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
+    windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, wave));
+    auto* ringing = windows.get<TForm2>(WindowSet::Form2);
+    ringing->findChild<QTimer*>("Timer1")->stop();
+    int beeps = 0;
+    ringing->setSystemBeep([&] { ++beeps; });
+
+    EXPECT_TRUE(errors.messages().isEmpty()) << "nothing is shown before the main window";
+    windows.start();
+    ASSERT_TRUE(test::waitFor([&] { return !errors.messages().isEmpty(); }));
+    ASSERT_EQ(errors.messages().size(), 1);
+    EXPECT_TRUE(errors.messages()[0].contains("/nonexistent/albeep.wav")) << errors.messages()[0].toStdString();
+    EXPECT_TRUE(errors.messages()[0].endsWith('.'));
+    errors.clear();
+
+    windows.show(ringing);
+    ASSERT_TRUE(test::waitFor([&] { return ringing->Ringing == 1; }));
+    for (int tick = 0; tick < 3; ++tick)
+        runGuarded([&] { ringing->Timer1Timer(ringing); });
+    EXPECT_EQ(beeps, 3);
+    EXPECT_EQ(errors.messages(), QStringList{"No MCI device open."});
+}
+
+} // namespace
+} // namespace pocketrix
