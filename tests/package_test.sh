@@ -6,6 +6,7 @@ export QT_QPA_PLATFORM=xcb
 build=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+trap 'echo "FAIL: line $LINENO of the package test: $BASH_COMMAND"' ERR
 
 (cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null)
 deb=$(ls "$scratch"/package/*.deb)
