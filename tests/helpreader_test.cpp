@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core/errors.h"
+#include "app/core/reminderfile.h"
 #include "app/shell/windowset.h"
 #include "tests/doubles.h"
 #include "windows/fronthlp.h"
@@ -222,7 +223,7 @@ TEST_F(HelpReader, AFailingFileStopsTheTopicWhereItFailed)
         {"second text over capacity",
          2,
          "pktxtxt0.txt",
-         QByteArray(70000, 'x'),
+         QByteArray(static_cast<qsizetype>(kMemoCapacity) + 1, 'x'),
          "Text exceeds memo capacity.",
          "Programs",
          {10, 6},

@@ -7,6 +7,7 @@
 
 #include "app/core/errors.h"
 #include "app/core/helptext.h"
+#include "app/core/reminderfile.h"
 
 namespace pocketrix {
 namespace {
@@ -29,7 +30,7 @@ TEST(HelpText, LineBreaksBecomeCrLf)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(normaliseLineBreaks(c.bytes), c.text);
+        EXPECT_EQ(decodeMemoText(c.bytes), c.text);
     }
 }
 
@@ -44,7 +45,7 @@ protected:
     static std::string errorOf(const std::string& path, std::size_t capacity)
     {
         try {
-            readHelpText(path, capacity);
+            readMemoTextFile(path, capacity);
         } catch (const Error& error) {
             return error.what();
         }
@@ -77,7 +78,7 @@ TEST_F(HelpTextFile, UnreadablePathsCannotBeOpened)
     EXPECT_EQ(errorOf("frontend/none.txt", kMemoCapacity), "Cannot open file frontend/none.txt");
     const std::string folder = m_dir.path().toStdString();
     EXPECT_EQ(errorOf(folder, kMemoCapacity), "Cannot open file " + folder);
-    EXPECT_EQ(readHelpText(write("ok.txt", "one\ntwo")), "one\r\ntwo");
+    EXPECT_EQ(readMemoTextFile(write("ok.txt", "one\ntwo")), "one\r\ntwo");
 }
 
 TEST(HelpText, PictureExtensionIsLowerCaseWithoutDot)

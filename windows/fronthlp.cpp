@@ -18,6 +18,7 @@
 
 #include "app/core/errors.h"
 #include "app/core/helptext.h"
+#include "app/core/reminderfile.h"
 #include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
@@ -86,7 +87,7 @@ void loadPicture(QLabel* image, const std::string& path)
 
 void loadText(QTextEdit* memo, const std::string& path)
 {
-    QString text = QString::fromLocal8Bit(readHelpText(path));
+    QString text = QString::fromLocal8Bit(readMemoTextFile(path));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     showText(memo, text);
 }

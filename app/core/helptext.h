@@ -7,17 +7,7 @@
 
 namespace pocketrix {
 
-// The most text a memo holds, in bytes of its content with CR LF line breaks.
-inline constexpr std::size_t kMemoCapacity = 65535;
-
-// Every CR LF stays, every lone CR and every lone LF becomes CR LF. The text ends at a
-// zero byte, as a memo shows it.
-std::string normaliseLineBreaks(std::string_view bytes);
-
-// Reads a help text file whole, in the locale's 8-bit set, with CR LF line breaks.
-// Raises "Cannot open file %s" (path as given) or "Text exceeds memo capacity"; never
-// reads more than the capacity allows.
-std::string readHelpText(const std::string& path, std::size_t capacity = kMemoCapacity);
+// Help texts are read like reminders, by readMemoTextFile (app/core/reminderfile.h).
 
 // The extension of a picture file name in lower case, without its dot; empty when the
 // name has none.
