@@ -52,6 +52,9 @@ int main(int argc, char** argv)
     windows.add(WindowSet::sharabout, std::make_unique<Tsharabout>(windows));
     windows.add(WindowSet::Helpful, std::make_unique<THelpful>(windows));
 
+    QObject::connect(windows.get<TForm3>(WindowSet::Form3), &TForm3::reminderWritten,
+                     windows.get<Tmainform>(WindowSet::mainform), &Tmainform::reminderWritten);
+
     windows.start();
     return QApplication::exec();
 }

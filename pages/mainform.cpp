@@ -41,6 +41,7 @@ Tmainform::Tmainform(const Services& services, WindowSet& windows)
     m_timer2.start();
 
     runGuarded([this] { FormCreate(this); });
+    ui->TabSheet1->noticeTodaysReminder();
 }
 
 Tmainform::~Tmainform() = default;
@@ -64,6 +65,8 @@ void Tmainform::FormCreate(QObject* /*sender*/)
     m_state.ReminderPending = 0;
     ui->TabSheet3->recordToday();
 }
+
+void Tmainform::reminderWritten(const std::string& fileName) { ui->TabSheet1->reminderWritten(fileName); }
 
 void Tmainform::FormActivate(QObject* sender) { ui->TabSheet5->cancelUnlessRinging(sender); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include <QMainWindow>
 #include <QTimer>
@@ -32,6 +33,9 @@ public:
     void About1Click(QObject* sender);
 
     const ClockState& state() const { return m_state; }
+
+    // Learns of a reminder the reminder window wrote, so today's can wait for a Jotter.
+    void reminderWritten(const std::string& fileName);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,8 +1,10 @@
 #include "pages/programspage.h"
 
 #include <QBitmap>
+#include <QFile>
 #include <QPlainTextEdit>
 
+#include "app/core/reminderfile.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "pages/jotter.h"
@@ -67,7 +69,42 @@ void ProgramsPage::SpeedButton8Click(QObject* /*sender*/)
     if (colouring.colour)
         jotter->setColour(*colouring.colour);
     jotter->memo()->clear();
+    if (state.ReminderPending == 1)
+        showReminderIn(jotter);
     m_context->windows.show(jotter);
+}
+
+void ProgramsPage::showReminderIn(TForm5* jotter)
+{
+    ClockState& state = m_context->state;
+    jotter->setWindowTitle(QStringLiteral("Jotter - Reminder!"));
+    // A file that cannot be read leaves this Jotter hidden and the reminder waiting.
+    const std::string text = readMemoTextFile(state.TodayReminderName.str());
+    jotter->memo()->setPlainText(QString::fromLocal8Bit(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QFile::remove(QString::fromStdString(state.TodayReminderName.str()));
+    state.ReminderPending = 0;
+    ui->SpeedButton8->setToolTip(QStringLiteral("Jotter"));
+    ui->SpeedButton8->setAccessibleName(QStringLiteral("Jotter"));
+}
+
+void ProgramsPage::noticeTodaysReminder()
+{
+    const std::string& name = m_context->state.TodayReminderName.str();
+    if (!name.empty() && QFile::exists(QString::fromStdString(name)))
+        raiseReminder();
+}
+
+void ProgramsPage::reminderWritten(const std::string& fileName)
+{
+    if (!fileName.empty() && fileName == m_context->state.TodayReminderName.str())
+        raiseReminder();
+}
+
+void ProgramsPage::raiseReminder()
+{
+    m_context->state.ReminderPending = 1;
+    ui->SpeedButton8->setToolTip(QStringLiteral("Jotter - Reminder!"));
+    ui->SpeedButton8->setAccessibleName(QStringLiteral("Jotter - Reminder!"));
 }
 
 } // namespace pocketrix

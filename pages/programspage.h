@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include <QWidget>
 
@@ -30,9 +31,16 @@ public:
     void SpeedButton7Click(QObject* sender);
     void SpeedButton8Click(QObject* sender);
 
+    // Raises the reminder flag when today's reminder file is there (at start-up).
+    void noticeTodaysReminder();
+    // Raises it when the reminder window has just written today's file.
+    void reminderWritten(const std::string& fileName);
+
 private:
     void notPartOfPocketrix(const QString& application);
     void useTransparentCorners();
+    void raiseReminder();
+    void showReminderIn(TForm5* jotter);
 
     std::unique_ptr<Ui::ProgramsPage> ui;
     PageContext* m_context = nullptr;

@@ -35,6 +35,7 @@ void TForm3::Button1Click(QObject* /*sender*/)
     // The memo gives only the line breaks the user typed, never its soft wraps.
     const std::string bytes = encodeMemoText(ui->Memo1->toPlainText().toLocal8Bit().toStdString());
     saveTextFile(QString::fromStdString(ReminderTarget.str()), QByteArray::fromStdString(bytes));
+    emit reminderWritten(ReminderTarget.str());
     m_windows.hide(this);
 }
 

@@ -30,6 +30,10 @@ public:
     void setTarget(const std::string& fileName, const std::string& dateText);
     const FixedText<30>& reminderTarget() const { return ReminderTarget; }
 
+signals:
+    // A reminder file was written in full under this name.
+    void reminderWritten(const std::string& fileName);
+
 private:
     std::unique_ptr<Ui::Form3> ui;
     WindowSet& m_windows;

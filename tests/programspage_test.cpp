@@ -2,10 +2,12 @@
 
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
+#include "app/core/reminderfile.h"
 #include "app/shell/windowset.h"
 #include "pages/jotter.h"
 #include "pages/jottercolours.h"
@@ -106,6 +108,21 @@ TEST_F(ProgramsFixture, AClosedJotterIsHiddenForGood)
     EXPECT_FALSE(jotter->isVisible());
 }
 
+TEST_F(ProgramsFixture, ComingBackFromAJotterCancelsASetAlarm)
+{
+    ASSERT_TRUE(test::waitFor([&] { return windows.activeWindow() == main; }));
+    auto* alarmPage = main->findChild<QWidget*>("TabSheet5");
+    QTest::mouseClick(alarmPage->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    ASSERT_EQ(main->state().AlarmSet, 1);
+    press("SpeedButton8");
+    ASSERT_TRUE(test::waitFor([&] { return windows.activeWindow() == jotters().value(0); }));
+    EXPECT_EQ(main->state().AlarmSet, 1);
+    main->activateWindow();
+    ASSERT_TRUE(test::waitFor([&] { return windows.activeWindow() == main; }));
+    EXPECT_EQ(main->state().AlarmSet, 0);
+    EXPECT_FALSE(alarmPage->findChild<QPushButton*>("Button2")->isVisibleTo(alarmPage));
+}
+
 TEST_F(ProgramsFixture, LaunchersPassTheBareNames)
 {
     press("SpeedButton2");
@@ -177,6 +194,111 @@ TEST(ProgramSearch, StartsAProgramFromThePathButNotOneInTheCurrentDirectory)
     EXPECT_FALSE(starter.start("missing.exe"));
     QDir::setCurrent(previous);
 }
+
+} // namespace
+} // namespace pocketrix
+
+namespace pocketrix {
+namespace {
+
+// Today is 7 December 2026; its reminder file is 07122026.rem in the current folder.
+struct ReminderFixture : ProgramsFixture {
+    QTemporaryDir folder;
+    QString previous = QDir::currentPath();
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        QDir::setCurrent(folder.path());
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(previous);
+        ProgramsFixture::TearDown();
+    }
+    void start() { ProgramsFixture::SetUp(); }
+    static void write(const QByteArray& bytes)
+    {
+        QFile file("07122026.rem");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QString jotterTip() const { return main->findChild<QToolButton*>("SpeedButton8")->toolTip(); }
+};
+
+TEST_F(ReminderFixture, TodaysReminderWaitsForTheNextJotterAndIsConsumed)
+{
+    write("Dentist at 9\r\nBring the card");
+    start();
+    EXPECT_EQ(main->state().ReminderPending, 1);
+    EXPECT_EQ(jotterTip(), "Jotter - Reminder!");
+
+    press("SpeedButton8");
+    ASSERT_EQ(jotters().size(), 1);
+    TForm5* reminder = jotters()[0];
+    EXPECT_TRUE(reminder->isVisible());
+    EXPECT_EQ(reminder->windowTitle(), "Jotter - Reminder!");
+    EXPECT_EQ(reminder->memo()->toPlainText(), "Dentist at 9\nBring the card");
+    EXPECT_FALSE(QFile::exists("07122026.rem"));
+    EXPECT_EQ(main->state().ReminderPending, 0);
+    EXPECT_EQ(jotterTip(), "Jotter");
+
+    press("SpeedButton8");
+    ASSERT_EQ(jotters().size(), 2);
+    EXPECT_EQ(jotters()[1]->windowTitle(), "Jotter");
+    EXPECT_TRUE(jotters()[1]->memo()->toPlainText().isEmpty());
+}
+
+TEST_F(ReminderFixture, NoFileMeansNoReminder)
+{
+    start();
+    EXPECT_EQ(main->state().ReminderPending, 0);
+    EXPECT_EQ(jotterTip(), "Jotter");
+}
+
+TEST_F(ReminderFixture, AReminderWrittenForTodayRaisesTheFlag)
+{
+    start();
+    main->reminderWritten("08122026.rem");
+    EXPECT_EQ(main->state().ReminderPending, 0) << "another day's reminder waits for that day";
+    main->reminderWritten("07122026.rem");
+    EXPECT_EQ(main->state().ReminderPending, 1);
+    EXPECT_EQ(jotterTip(), "Jotter - Reminder!");
+}
+
+struct Unreadable {
+    const char* what;
+    void (*make)();
+    const char* message;
+};
+
+struct UnreadableReminder : ReminderFixture, ::testing::WithParamInterface<Unreadable> {};
+
+TEST_P(UnreadableReminder, KeepsTheReminderWaitingAndTheFileInPlace)
+{
+    GetParam().make();
+    start();
+    ASSERT_EQ(main->state().ReminderPending, 1);
+    press("SpeedButton8");
+    EXPECT_EQ(errors.messages(), QStringList{GetParam().message});
+    ASSERT_EQ(jotters().size(), 1);
+    EXPECT_FALSE(jotters()[0]->isVisible());
+    EXPECT_EQ(jotters()[0]->windowTitle(), "Jotter - Reminder!");
+    EXPECT_TRUE(QFileInfo::exists("07122026.rem"));
+    EXPECT_EQ(main->state().ReminderPending, 1);
+    press("SpeedButton8"); // the next press tries again
+    EXPECT_EQ(errors.messages().size(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, UnreadableReminder,
+                         ::testing::Values(Unreadable{"a folder of that name", [] { QDir().mkdir("07122026.rem"); },
+                                                      "Cannot open file 07122026.rem."},
+                                           Unreadable{"a text over the capacity",
+                                                      [] {
+                                                          ReminderFixture::write(QByteArray(
+                                                              static_cast<qsizetype>(kMemoCapacity) + 1, 'x'));
+                                                      },
+                                                      "Text exceeds memo capacity."}));
 
 } // namespace
 } // namespace pocketrix
