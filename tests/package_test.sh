@@ -1,16 +1,22 @@
 #!/bin/bash
-# Builds the .deb, unpacks it into a scratch root, validates its desktop files, and starts
-# the installed program from its launcher under Xvfb, with a fresh home folder.
+# Builds the .deb (in its own build folder, for the installed paths), unpacks it into a
+# scratch root, validates its desktop files, and starts the installed program from its
+# launcher under Xvfb, with a fresh home folder.
 set -euo pipefail
 export QT_QPA_PLATFORM=xcb
-build=$1
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+build=$source_dir/build-package
+cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DPOCKETRIX_SOUND_DIR=/usr/share/pocketrix >/dev/null
+cmake --build "$build" --target pocketrix >/dev/null
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 trap 'echo "FAIL: line $LINENO of the package test: $BASH_COMMAND"' ERR
 
 (cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null)
 deb=$(ls "$scratch"/package/*.deb)
-dpkg-deb --info "$deb" | grep -q "Package: pocketrix"
+info=$(dpkg-deb --info "$deb")
+[[ "$info" == *"Package: pocketrix"* ]]
 dpkg -x "$deb" "$scratch/root"
 root=$scratch/root
 
@@ -19,6 +25,9 @@ for file in usr/bin/pocketrix usr/bin/pocketrix-launch usr/share/applications/or
             usr/share/pocketrix/frontend; do
     [ -e "$root/$file" ] || { echo "FAIL: the package lacks /$file"; exit 1; }
 done
+grep -q "^POCKETRIX_SOUND_DIR:PATH=/usr/share/pocketrix$" "$build/CMakeCache.txt" ||
+    { echo "FAIL: the packaged program was not built to read its sound from the installed folder"; exit 1; }
+[ -f "$root/usr/share/pocketrix/albeep.wav" ] || { echo "FAIL: the package lacks the alarm sound"; exit 1; }
 desktop-file-validate "$root/usr/share/applications/org.pocketrix.Pocketrix.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.pocketrix.Pocketrix.metainfo.xml" >/dev/null
 
