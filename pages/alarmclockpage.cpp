@@ -1,8 +1,7 @@
 #include "pages/alarmclockpage.h"
 
-#include <QBitmap>
-
 #include "app/core/timetext.h"
+#include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "pages/alarmtime.h"
@@ -10,22 +9,6 @@
 #include "ui_alarmclockpage.h"
 
 namespace pocketrix {
-
-namespace {
-
-// Button glyphs show through where they have the colour of their bottom-left pixel.
-void makeGlyphTransparent(QToolButton* button)
-{
-    const QSize size = button->iconSize();
-    QPixmap glyph = button->icon().pixmap(size);
-    const QImage image = glyph.toImage();
-    if (image.isNull())
-        return;
-    glyph.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1))));
-    button->setIcon(QIcon(glyph));
-}
-
-} // namespace
 
 AlarmClockPage::AlarmClockPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::AlarmClockPage>())
 {
@@ -38,7 +21,7 @@ AlarmClockPage::AlarmClockPage(QWidget* parent) : QWidget(parent), ui(std::make_
     bindHandler(ui->Button2, &QPushButton::clicked, this, &AlarmClockPage::Button2Click);
 
     for (QToolButton* button : {ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12, ui->SpeedButton13})
-        makeGlyphTransparent(button);
+        useGlyphBackground(button);
 }
 
 AlarmClockPage::~AlarmClockPage() = default;

@@ -1,10 +1,10 @@
 #include "pages/programspage.h"
 
-#include <QBitmap>
 #include <QFile>
 #include <QPlainTextEdit>
 
 #include "app/core/reminderfile.h"
+#include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "pages/jotter.h"
@@ -22,24 +22,11 @@ ProgramsPage::ProgramsPage(QWidget* parent) : QWidget(parent), ui(std::make_uniq
     bindHandler(ui->SpeedButton4, &QToolButton::clicked, this, &ProgramsPage::SpeedButton4Click);
     bindHandler(ui->SpeedButton6, &QToolButton::clicked, this, &ProgramsPage::SpeedButton6Click);
     bindHandler(ui->SpeedButton8, &QToolButton::clicked, this, &ProgramsPage::SpeedButton8Click);
-    useTransparentCorners();
+    for (QToolButton* button : findChildren<QToolButton*>())
+        useGlyphBackground(button);
 }
 
 ProgramsPage::~ProgramsPage() = default;
-
-void ProgramsPage::useTransparentCorners()
-{
-    // As with classic button glyphs, the colour of a picture's bottom-left pixel is its
-    // background and shows the button's own face.
-    for (QToolButton* button : findChildren<QToolButton*>()) {
-        QPixmap picture = button->icon().pixmap(button->iconSize());
-        if (picture.isNull())
-            continue;
-        const QImage image = picture.toImage();
-        picture.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1))));
-        button->setIcon(QIcon(picture));
-    }
-}
 
 void ProgramsPage::attach(PageContext& context) { m_context = &context; }
 

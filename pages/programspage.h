@@ -38,7 +38,6 @@ public:
 
 private:
     void notPartOfPocketrix(const QString& application);
-    void useTransparentCorners();
     void raiseReminder();
     void showReminderIn(TForm5* jotter);
 

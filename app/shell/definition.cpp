@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QAbstractButton>
+#include <QBitmap>
 #include <QFont>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -49,6 +51,16 @@ void installFontSubstitutes()
 }
 
 void applyPixelFonts(QWidget* root) { toPixelFont(root); }
+
+void useGlyphBackground(QAbstractButton* button)
+{
+    QPixmap glyph = button->icon().pixmap(button->iconSize());
+    const QImage image = glyph.toImage();
+    if (image.isNull())
+        return;
+    glyph.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1))));
+    button->setIcon(QIcon(glyph));
+}
 
 void finishWindow(QWidget* window)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+class QAbstractButton;
 class QWidget;
 
 namespace pocketrix {
@@ -20,5 +21,9 @@ void installFontSubstitutes();
 // Converts every point size that the definitions give to the pixel height it has at
 // 96 dpi, for the widget and its children, so text keeps its size on any screen.
 void applyPixelFonts(QWidget* root);
+
+// Button glyphs follow the classic convention: the colour of the picture's bottom-left
+// pixel is its background, and the button's own face shows there.
+void useGlyphBackground(QAbstractButton* button);
 
 } // namespace pocketrix
