@@ -33,15 +33,7 @@ appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.pocketri
 
 home=$scratch/home
 mkdir -p "$home"
-title=$(HOME=$home XDG_DATA_HOME= xvfb-run -a -s "-screen 0 800x600x24" bash -c '
-    "$0" 2>/dev/null & pid=$!
-    for _ in $(seq 1 100); do
-        title=$(xdotool search --name "^Pocketrix - " getwindowname 2>/dev/null | head -n 1)
-        [ -n "$title" ] && break
-        sleep 0.1
-    done
-    kill $pid 2>/dev/null; wait $pid 2>/dev/null
-    printf "%s" "$title"' "$root/usr/bin/pocketrix-launch")
+title=$(HOME=$home XDG_DATA_HOME= "$source_dir/tests/main_window_title.sh" "$root/usr/bin/pocketrix-launch")
 case "$title" in
 "Pocketrix - "*) echo "ok: the installed launcher opened: $title" ;;
 *) echo "FAIL: no main window from the installed launcher"; exit 1 ;;

@@ -7,6 +7,7 @@ export QT_QPA_PLATFORM=xcb
 program=$1
 # From the repository root, where the help data is.
 cd "$(dirname "$0")/.."
+here=$PWD
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
 [ -n "$faketime_lib" ] || { echo "libfaketime is not installed"; exit 1; }
 command -v xvfb-run >/dev/null || { echo "xvfb-run is not installed"; exit 1; }
@@ -18,15 +19,7 @@ check() {
     local lang=$1 start=$2 expected=$3
     local seen
     seen=$(LANG=$lang LC_ALL= LC_TIME= FAKETIME="@$start" LD_PRELOAD="$faketime_lib" \
-        xvfb-run -a -s "-screen 0 800x600x24" bash -c '
-            "$0" 2>>"$1" & pid=$!
-            for _ in $(seq 1 100); do
-                title=$(xdotool search --name "^Pocketrix - " getwindowname 2>/dev/null | head -n 1)
-                [ -n "$title" ] && break
-                sleep 0.1
-            done
-            kill $pid 2>/dev/null; wait $pid 2>/dev/null
-            printf "%s" "$title"' "$program" "$log")
+        "$here/tests/main_window_title.sh" "$program" "$log")
     if [ "$seen" = "$expected" ]; then
         echo "ok: LANG=$lang at $start: $seen"
     else
