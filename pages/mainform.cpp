@@ -70,7 +70,8 @@ void Tmainform::reminderWritten(const std::string& fileName) { ui->TabSheet1->re
 
 void Tmainform::FormActivate(QObject* sender) { ui->TabSheet5->cancelUnlessRinging(sender); }
 
-void Tmainform::FormClose(QObject* /*sender*/) { QCoreApplication::quit(); }
+// Ends the event loop at once: no other window is asked to close first.
+void Tmainform::FormClose(QObject* /*sender*/) { QCoreApplication::exit(0); }
 
 void Tmainform::Timer1Timer(QObject* /*sender*/)
 {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "app/shell/windowset.h"
 #include "pages/mainform.h"
@@ -92,6 +94,30 @@ TEST_F(MainWindowFixture, ALocaleChangeReachesTheTitleAtTheNextMinute)
     clock.set(2026, 12, 7, 22, 30, 0);
     main->Timer1Timer(nullptr);
     EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral("10:30 PM")));
+}
+
+} // namespace
+} // namespace pocketrix
+
+namespace pocketrix {
+namespace {
+
+TEST(Shutdown, ClosingTheMainWindowEndsTheRunWhateverElseIsOpen)
+{
+    test::SettableClock clock{2026, 12, 7, 22, 28, 5};
+    LocaleValues locale;
+    Services services;
+    services.clock = &clock;
+    services.locale = &locale;
+    WindowSet windows;
+    windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
+    windows.add(WindowSet::Form4, std::make_unique<QWidget>());
+    windows.start();
+    windows.show(windows.window(WindowSet::Form4));
+    QTimer::singleShot(50, windows.window(WindowSet::mainform), &QWidget::close);
+    // A second window is still visible, yet the event loop ends, with exit code 0.
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(windows.window(WindowSet::Form4)->isVisible());
 }
 
 } // namespace
