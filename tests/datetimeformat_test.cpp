@@ -22,6 +22,8 @@ struct FormatCase {
     const char* expected;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.what; }
+
 class Formatter : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(Formatter, FollowsThePictureLetterByLetter)
@@ -118,6 +120,8 @@ struct TitleCase {
     const char* timeSeparator;
     const char* expected;
 };
+
+void PrintTo(const TitleCase& c, std::ostream* out) { *out << c.what; }
 
 class Title : public ::testing::TestWithParam<TitleCase> {};
 

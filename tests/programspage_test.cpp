@@ -272,6 +272,8 @@ struct Unreadable {
     const char* message;
 };
 
+void PrintTo(const Unreadable& c, std::ostream* out) { *out << c.what; }
+
 struct UnreadableReminder : ReminderFixture, ::testing::WithParamInterface<Unreadable> {};
 
 TEST_P(UnreadableReminder, KeepsTheReminderWaitingAndTheFileInPlace)
