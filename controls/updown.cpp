@@ -68,7 +68,9 @@ void UpDown::step(int delta)
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_buddy && event->type() == QEvent::KeyPress) {
+    // The type first: while the buddy is being destroyed it is no longer a line edit, and
+    // only key presses matter here.
+    if (event->type() == QEvent::KeyPress && watched == m_buddy) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             runGuarded([this, key] { step(key == Qt::Key_Up ? 1 : -1); });
