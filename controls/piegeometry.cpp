@@ -58,8 +58,9 @@ PieRect paintRect(int width, int height, bool singleBorder)
 
 PiePoint pieStartPoint(const PieRect& rect, int percent)
 {
-    const double mx = rect.right / 2;
-    const double my = rect.bottom / 2;
+    // The centre is taken in whole pixels, truncated.
+    const auto mx = static_cast<double>(rect.right / 2);
+    const auto my = static_cast<double>(rect.bottom / 2);
     const double angle = std::numbers::pi * (percent * 0.02 + 0.5);
     return {static_cast<int>(roundHalfEven(mx * (1.0 - std::cos(angle)))),
             static_cast<int>(roundHalfEven(my * (1.0 - std::sin(angle))))};

@@ -30,7 +30,10 @@ std::string findProgram(const std::string& fileName, const std::vector<std::stri
     if (fileName.empty() || fileName.find('/') != std::string::npos)
         return {};
     for (const auto& directory : directories) {
-        const std::string candidate = directory + (directory.back() == '/' ? "" : "/") + fileName;
+        std::string candidate = directory;
+        if (candidate.back() != '/')
+            candidate += '/';
+        candidate += fileName;
         struct stat info {};
         if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(candidate.c_str(), X_OK) == 0)
             return candidate;

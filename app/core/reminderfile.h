@@ -10,7 +10,7 @@ namespace pocketrix {
 
 // The most a memo holds, in bytes of 8-bit text with CR LF line breaks. Reading a longer
 // text raises "Text exceeds memo capacity" before the rest of the file is read.
-inline constexpr std::size_t kMemoCapacity = 1024 * 1024;
+inline constexpr std::size_t kMemoCapacity = std::size_t{1024} * 1024;
 
 // The reminder file of a date: two-digit day, two-digit month, the year, ".rem"
 // (07122026.rem), without a directory part.
