@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/core/errors.h"
 #include "app/shell/errorrule.h"
 #include "platform/clock.h"
 
@@ -42,7 +43,13 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QFrame(parent)
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    loadCurrentDate();
+    // A clock beyond the last date (year 10000) leaves the model's date; the error is
+    // told when the owner sets the clock, under the error rule.
+    try {
+        loadCurrentDate();
+    } catch (const Error&) {
+        rebuildLayout();
+    }
 }
 
 void MonthCalendar::setClock(const Clock* clock)
@@ -70,9 +77,10 @@ void MonthCalendar::setUseCurrentDate(bool value)
 {
     if (value == m_useCurrentDate)
         return;
-    m_useCurrentDate = value;
+    // Only a date actually taken from the clock counts as the current one.
     if (value)
         loadCurrentDate();
+    m_useCurrentDate = value;
 }
 
 void MonthCalendar::setGridLineWidth(int value)

@@ -40,7 +40,9 @@ void CalendarPage::attach(PageContext& context)
 {
     m_context = &context;
     ui->Calendar1->setShortDayNames(context.services.locale->shortDayNames);
-    ui->Calendar1->setClock(context.services.clock);
+    // A clock past the calendar's last day is told by the error rule, not thrown out of
+    // the main window's construction.
+    runGuarded([&] { ui->Calendar1->setClock(context.services.clock); });
 }
 
 void CalendarPage::initialise()

@@ -2,6 +2,8 @@
 
 #include <QSaveFile>
 
+#include <unistd.h>
+
 #include "app/core/errors.h"
 
 namespace pocketrix {
@@ -14,7 +16,9 @@ void saveTextFile(const QString& fileName, const QByteArray& bytes)
     file.setDirectWriteFallback(false);
     if (fileName.isEmpty() || !file.open(QIODevice::WriteOnly))
         throw Error(withArgument("Cannot create file %s", fileName.toStdString()));
-    if (file.write(bytes) != bytes.size()) {
+    // The commit neither reports a failed flush of its buffer nor a failed sync, so a
+    // full disk would rename an empty file over the old one: both are checked first.
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
         file.cancelWriting();
         throw Error("Stream write error");
     }

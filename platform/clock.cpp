@@ -9,8 +9,14 @@ ClockReading SystemClock::now() const
 {
     timeval tv{};
     gettimeofday(&tv, nullptr);
+    return localClockReading(tv.tv_sec, static_cast<int>(tv.tv_usec / 1000));
+}
+
+ClockReading localClockReading(long long secondsSinceEpoch, int millisecond)
+{
+    const auto seconds = static_cast<std::time_t>(secondsSinceEpoch);
     std::tm local{};
-    localtime_r(&tv.tv_sec, &local);
+    localtime_r(&seconds, &local);
     ClockReading r;
     r.year = local.tm_year + 1900;
     r.month = local.tm_mon + 1;
@@ -19,7 +25,7 @@ ClockReading SystemClock::now() const
     r.minute = local.tm_min;
     // A leap second reads as the last ordinary second, so texts never show 60.
     r.second = local.tm_sec > 59 ? 59 : local.tm_sec;
-    r.millisecond = static_cast<int>(tv.tv_usec / 1000);
+    r.millisecond = millisecond;
     r.dayOfWeek = local.tm_wday + 1;
     return r;
 }

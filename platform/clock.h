@@ -29,6 +29,10 @@ public:
     ClockReading now() const override;
 };
 
+// The local reading of a moment given in seconds since 1970 UTC, by the time zone in
+// force (TZ); what SystemClock reads.
+ClockReading localClockReading(long long secondsSinceEpoch, int millisecond = 0);
+
 // Weekday of a proleptic Gregorian date, 1 = Sunday to 7 = Saturday.
 int weekdayOf(int year, int month, int day);
 

@@ -75,6 +75,10 @@ void loadPicture(QLabel* image, const std::string& path)
     QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::ReadOnly))
         throw Error(withArgument("Cannot open file %s", path));
+    const QByteArray head = file.peek(64);
+    if (!bitmapHoldsItsPixels(std::string_view(head.constData(), static_cast<std::size_t>(head.size())),
+                              static_cast<std::uint64_t>(file.size())))
+        throw Error("Bitmap image is not valid");
     QImageReader reader(&file, "bmp");
     reader.setDecideFormatFromContent(false);
     const QImage picture = reader.read();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,12 @@ namespace pocketrix {
 // The extension of a picture file name in lower case, without its dot; empty when the
 // name has none.
 std::string pictureExtension(std::string_view path);
+
+// Whether a bitmap file of fileSize bytes, starting with head, holds every row of pixels
+// its header claims. A cut-off file would otherwise decode as a picture padded with
+// filler, at the memory its header asks for. Compressed pixels and headers it does not
+// know are left to the decoder.
+bool bitmapHoldsItsPixels(std::string_view head, std::uint64_t fileSize);
 
 // Lines a memo displays after word wrap: the lines of each paragraph, not counting a
 // last paragraph that is empty (the one after a final line break, or an empty memo).

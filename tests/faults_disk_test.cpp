@@ -1,0 +1,266 @@
+// The disk under the program: writing a reminder where the folder or the drive refuses
+// it, and the System page on drives that report nothing, nothing at all or a great deal.
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/shell/windowset.h"
+#include "controls/piegauge.h"
+#include "pages/mainform.h"
+#include "pages/remind.h"
+#include "pages/systempage.h"
+#include "pages/warning.h"
+#include "tests/doubles.h"
+#include "tests/fakedrive.h"
+
+namespace pocketrix {
+namespace {
+
+constexpr std::int64_t MB = 1048576;
+constexpr std::int64_t TB = 1024 * 1024 * MB;
+
+QByteArray fileBytes(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+// A small file system of its own, mounted for the guard's lifetime; root only.
+class SmallDisk {
+public:
+    SmallDisk(const QString& where, const char* options)
+        : m_where(where.toLocal8Bit()), m_mounted(mount("tmpfs", m_where.constData(), "tmpfs", 0, options) == 0),
+          m_reason(m_mounted ? "" : std::strerror(errno))
+    {
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            umount2(m_where.constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool mounted() const { return m_mounted; }
+    const std::string& reason() const { return m_reason; }
+
+private:
+    QByteArray m_where;
+    bool m_mounted;
+    std::string m_reason;
+};
+
+// The program on 7 December 2026, writing that day's reminder in the current folder.
+struct ReminderWriter {
+    test::RecordedErrors errors;
+    test::SettableClock clock{2026, 12, 7, 9, 30, 0};
+    LocaleValues locale;
+    Services services;
+    WindowSet windows;
+    Tmainform* main = nullptr;
+    TForm3* form3 = nullptr;
+
+    ReminderWriter()
+    {
+        services.clock = &clock;
+        services.locale = &locale;
+        windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
+        windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
+        main = windows.get<Tmainform>(WindowSet::mainform);
+        form3 = windows.get<TForm3>(WindowSet::Form3);
+    }
+    void write(const QString& text)
+    {
+        QTest::mouseClick(main->findChild<QPushButton*>("Button3"), Qt::LeftButton);
+        form3->findChild<QPlainTextEdit*>("Memo1")->setPlainText(text);
+        QTest::mouseClick(form3->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    }
+    QString memoText() const { return form3->findChild<QPlainTextEdit*>("Memo1")->toPlainText(); }
+};
+
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const QString& path) : m_previous(QDir::currentPath()) { QDir::setCurrent(path); }
+    ~CurrentFolder() { QDir::setCurrent(m_previous); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    QString m_previous;
+};
+
+TEST(FullDisk, TheOldReminderSurvivesAndTheWindowKeepsTheText)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "mounting needs root; ReminderFile.ADiskFullDuringTheWriteKeepsTheOldReminder "
+                        "covers a full disk by a file size limit";
+    struct Case {
+        const char* what;
+        const char* options;
+        qsizetype filler; // bytes written before the reminder
+        qsizetype text;   // characters typed
+        const char* message;
+    } cases[] = {
+        {"the text fills the disk", "size=64k", 0, 100000, "Stream write error."},
+        {"the disk was already full", "size=64k", 1 << 20, 3, "Stream write error."},
+        {"no room for another file", "size=1m,nr_inodes=2", 0, 3, "Cannot create file 07122026.rem."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const SmallDisk disk(folder.path(), c.options);
+        if (!disk.mounted())
+            GTEST_SKIP() << "cannot mount a tmpfs here (" << disk.reason()
+                         << "); ReminderFile.ADiskFullDuringTheWriteKeepsTheOldReminder covers a full disk";
+        const CurrentFolder here(folder.path());
+        {
+            QFile old("07122026.rem");
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            ASSERT_EQ(old.write("old reminder"), 12);
+        }
+        QStringList expected{"07122026.rem"};
+        if (c.filler > 0) {
+            QFile filler("filler");
+            ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+            filler.write(QByteArray(c.filler, 'f'));
+            filler.close();
+            expected.append("filler");
+        }
+        ReminderWriter program;
+        const QString text(c.text, QLatin1Char('n'));
+        program.write(text);
+        EXPECT_EQ(program.errors.messages(), QStringList{c.message});
+        EXPECT_EQ(fileBytes("07122026.rem"), "old reminder");
+        EXPECT_EQ(entries("."), expected) << "no half-written file is left behind";
+        EXPECT_TRUE(program.form3->isVisible());
+        EXPECT_EQ(program.memoText(), text);
+        EXPECT_EQ(program.main->state().ReminderPending, 1) << "today's old reminder still waits";
+    }
+}
+
+TEST(RefusedWrite, TheOldReminderSurvivesAndTheWindowKeepsTheText)
+{
+    struct Case {
+        const char* what;
+        void (*prepare)(const QString& folder);
+        bool asFolder;
+    } cases[] = {
+        {"the current folder is read-only",
+         [](const QString& folder) { chmod(folder.toLocal8Bit().constData(), 0555); }, false},
+        {"the reminder name is a folder", [](const QString&) {}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        if (c.asFolder) {
+            ASSERT_TRUE(QDir(folder.path()).mkpath("07122026.rem"));
+            QFile inside(folder.filePath("07122026.rem/inside"));
+            ASSERT_TRUE(inside.open(QIODevice::WriteOnly));
+            inside.write("old reminder");
+        } else {
+            QFile old(folder.filePath("07122026.rem"));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old reminder");
+        }
+        c.prepare(folder.path());
+        const CurrentFolder here(folder.path());
+        ReminderWriter program;
+        {
+            // Root writes anywhere; the program's user does not.
+            const bool root = geteuid() == 0;
+            if (root) {
+                ASSERT_EQ(seteuid(65534), 0);
+            }
+            program.write("new text");
+            if (root) {
+                ASSERT_EQ(seteuid(0), 0);
+            }
+        }
+        EXPECT_EQ(program.errors.messages(), QStringList{"Cannot create file 07122026.rem."});
+        EXPECT_EQ(fileBytes(c.asFolder ? "07122026.rem/inside" : "07122026.rem"), "old reminder");
+        EXPECT_EQ(entries("."), QStringList{"07122026.rem"});
+        EXPECT_TRUE(program.form3->isVisible());
+        EXPECT_EQ(program.memoText(), "new text");
+        chmod(folder.path().toLocal8Bit().constData(), 0755);
+    }
+}
+
+// The System page with the warning window in its slot, refreshed by its minute tick.
+struct SystemPageOn {
+    test::SettableClock clock{2026, 3, 4, 10, 50, 0};
+    LocaleValues locale;
+    test::FakeDrive drive;
+    Services services;
+    ClockState state;
+    WindowSet windows;
+    PageContext context{state, services, windows};
+    SystemPage page;
+
+    SystemPageOn(std::int64_t freeBytes, std::int64_t totalBytes) : drive(freeBytes, totalBytes)
+    {
+        services.clock = &clock;
+        services.locale = &locale;
+        services.drive = &drive;
+        page.attach(context);
+        windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
+        state.StartTime = "10:50:00";
+        page.findChild<QComboBox*>("ComboBox2")->setCurrentIndex(0); // 5 MB
+    }
+    TForm4* warning() { return windows.get<TForm4>(WindowSet::Form4); }
+};
+
+TEST(OddDrive, TheSystemPageShowsWhatTheReadingGives)
+{
+    struct Case {
+        const char* what;
+        std::int64_t freeBytes, totalBytes;
+        const char* text;
+        int usedPercent;
+        bool warns;
+    } cases[] = {
+        {"query failed", -1, -1, "0MB free (100%)", 0, true},
+        {"total of zero", 0, 0, "0MB free (100%)", 0, true},
+        {"total of zero with free space reported", 5 * MB * 1024, 0, "0MB free (100%)", 0, true},
+        {"16 TB, a quarter free", 4 * TB, 16 * TB, "4194304MB free (25%)", 75, false},
+        {"16 TB, all free", 16 * TB, 16 * TB, "16777216MB free (100%)", 0, false},
+        {"16 TB, 4 MB free", 4 * MB, 16 * TB, "4MB free (0%)", 100, true},
+        {"16 TB, 5 MB free", 5 * MB, 16 * TB, "5MB free (0%)", 100, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SystemPageOn system(c.freeBytes, c.totalBytes);
+        system.page.Timer2Timer(nullptr);
+        EXPECT_EQ(system.page.findChild<QLabel*>("Label2")->text(), c.text);
+        EXPECT_EQ(system.page.findChild<PieGauge*>("Gauge1")->progress(), c.usedPercent);
+        EXPECT_EQ(system.page.findChild<QLabel*>("Label4")->text(), "0hrs 0mins");
+        EXPECT_EQ(system.warning()->isVisible(), c.warns);
+        EXPECT_EQ(system.page.findChild<QCheckBox*>("CheckBox1")->isChecked(), !c.warns);
+        if (c.warns) {
+            EXPECT_EQ(system.warning()->gauge()->progress(), c.usedPercent);
+        }
+    }
+}
+
+} // namespace
+} // namespace pocketrix

@@ -1,0 +1,156 @@
+// The alarm sound through the real SDL player when the machine has no output, the file
+// is missing or damaged, or the sound lasts longer than a tick.
+
+#include <QDataStream>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "app/shell/windowset.h"
+#include "pages/alring3.h"
+#include "platform/waveplayer.h"
+#include "tests/doubles.h"
+
+namespace pocketrix {
+namespace {
+
+// The real player, opening the file the test names instead of the installed one.
+class SoundAt final : public WavePlayer {
+public:
+    explicit SoundAt(std::string path) : m_path(std::move(path)) {}
+    void open(const std::string&) override { m_real.open(m_path); }
+    bool play() override { return m_real.play(); }
+    std::uint64_t position() override { return m_real.position(); }
+    std::uint64_t length() override { return m_real.length(); }
+    bool seekToStart() override { return m_real.seekToStart(); }
+    void close() override { m_real.close(); }
+    bool streaming() { return m_real.streaming(); }
+
+private:
+    std::string m_path;
+    SdlWavePlayer m_real;
+};
+
+// A mono 8-bit wave of the given length at 8000 samples a second.
+QByteArray wave(int milliseconds)
+{
+    const quint32 samples = static_cast<quint32>(milliseconds) * 8;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + samples);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1) << quint16(8);
+    out.writeRawData("data", 4);
+    out << samples;
+    for (quint32 i = 0; i < samples; ++i)
+        out << quint8((i / 8) % 2 ? 0xa0 : 0x60);
+    return bytes;
+}
+
+// The ringing window on its own, its timer driven by the test.
+struct RingingWindow {
+    test::RecordedErrors errors;
+    WindowSet windows;
+    SoundAt device;
+    TForm2 ringing;
+    int beeps = 0;
+
+    explicit RingingWindow(const std::string& path) : device(path), ringing(windows, device)
+    {
+        windows.add(WindowSet::mainform, std::make_unique<QWidget>());
+        ringing.findChild<QTimer*>("Timer1")->stop();
+        ringing.setSystemBeep([this] { ++beeps; });
+        ringing.FormActivate(&ringing);
+    }
+    void tick()
+    {
+        runGuarded([&] { ringing.Timer1Timer(&ringing); });
+    }
+};
+
+TEST(SoundFaults, WithoutAUsableSoundTheAlarmBeepsEachTickAndTellsOnce)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString corrupt = folder.filePath("albeep.wav");
+    {
+        QFile file(corrupt);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        QByteArray damaged = wave(500);
+        damaged.truncate(30); // the header stops inside the format chunk
+        file.write(damaged);
+    }
+    const QString noise = folder.filePath("noise.wav");
+    {
+        QFile file(noise);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4000, '\x5a'));
+    }
+    struct Case {
+        const char* what;
+        const char* driver;
+        std::string file;
+    } cases[] = {
+        {"no audio device", "nonexistent", POCKETRIX_SOUND_SOURCE},
+        {"the sound file is missing", "dummy", folder.filePath("missing.wav").toStdString()},
+        {"the sound file is cut off", "dummy", corrupt.toStdString()},
+        {"the sound file is no wave", "dummy", noise.toStdString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const test::ScopedEnv driver("SDL_AUDIODRIVER", c.driver);
+        RingingWindow window(c.file);
+        window.windows.start();
+        ASSERT_TRUE(test::waitFor([&] { return !window.errors.messages().isEmpty(); }));
+        ASSERT_EQ(window.errors.messages().size(), 1) << "the open failure is told once";
+        EXPECT_FALSE(window.errors.messages()[0].isEmpty());
+        EXPECT_TRUE(window.errors.messages()[0].endsWith('.'));
+        window.errors.clear();
+        for (int tick = 0; tick < 3; ++tick)
+            window.tick();
+        EXPECT_EQ(window.beeps, 3);
+        EXPECT_EQ(window.errors.messages(), QStringList{"No MCI device open."});
+        EXPECT_FALSE(window.device.streaming());
+    }
+}
+
+TEST(SoundFaults, ASoundLongerThanATickPlaysOnAndStartsOverAfterItEnds)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("albeep.wav");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(wave(2500));
+    }
+    const test::ScopedEnv driver("SDL_AUDIODRIVER", "disk");
+    const test::ScopedEnv output("SDL_DISKAUDIOFILE", folder.filePath("device.raw").toLocal8Bit().constData());
+    RingingWindow window(path.toStdString());
+    ASSERT_TRUE(window.errors.messages().isEmpty()) << window.errors.messages().join(' ').toStdString();
+    SoundAt& device = window.device;
+    ASSERT_EQ(device.length(), 20000u);
+
+    window.tick();
+    ASSERT_TRUE(test::waitFor([&] { return device.position() > 4000; }, 3000));
+    const auto reached = device.position();
+    ASSERT_LT(reached, device.length()) << "still playing a second later";
+    window.tick(); // a play request while it plays lets it go on
+    EXPECT_GE(device.position(), reached);
+    EXPECT_TRUE(device.streaming());
+
+    ASSERT_TRUE(test::waitFor([&] { return device.position() == device.length(); }, 5000));
+    window.tick(); // the first tick after the end starts from the start
+    EXPECT_LT(device.position(), reached);
+    EXPECT_TRUE(device.streaming());
+    EXPECT_EQ(window.beeps, 0);
+    EXPECT_TRUE(window.errors.messages().isEmpty()) << window.errors.messages().join(' ').toStdString();
+    window.ringing.Button1Click(&window.ringing);
+}
+
+} // namespace
+} // namespace pocketrix
