@@ -70,9 +70,10 @@ void MonthCalendar::setUseCurrentDate(bool value)
 {
     if (value == m_useCurrentDate)
         return;
-    m_useCurrentDate = value;
+    // A clock that gives no date raises the date error and leaves the calendar as it was.
     if (value)
         loadCurrentDate();
+    m_useCurrentDate = value;
 }
 
 void MonthCalendar::setGridLineWidth(int value)
