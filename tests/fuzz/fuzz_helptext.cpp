@@ -94,6 +94,22 @@ QString asShown(QString text)
 
 int pixels(QTextEdit* memo, int extra) { return memoLineHeight(QFontInfo(memo->font()).pixelSize(), extra); }
 
+// The target works in its scratch folder; libFuzzer's own paths stay relative to where
+// it was started.
+class InFolder {
+public:
+    explicit InFolder(const QString& path) : m_previous(QDir::currentPath())
+    {
+        check(QDir::setCurrent(path), "into the scratch folder");
+    }
+    ~InFolder() { QDir::setCurrent(m_previous); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    QString m_previous;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -109,7 +125,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     const QDir source(QStringLiteral(POCKETRIX_SOURCE_DIR "/frontend"));
     for (const QString& name : source.entryList(QDir::Files))
         check(QFile::copy(source.filePath(name), reader->dir.filePath("frontend/" + name)), "help data copied");
-    check(QDir::setCurrent(reader->dir.path()), "into the scratch folder");
+    const InFolder in(reader->dir.path());
     for (const TextPlace& place : kPlaces)
         reader->originals[place.file] = readAll(place.file);
     reader->window = std::make_unique<THelpful>(reader->windows);
@@ -120,6 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 1)
         return 0;
+    const InFolder in(reader->dir.path());
     const TextPlace& place = kPlaces[data[0] % std::size(kPlaces)];
     const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     writeAll(place.file, bytes);

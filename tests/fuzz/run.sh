@@ -8,6 +8,7 @@ seconds=${1:-20}
 shift || true
 build=build-fuzz
 findings=$PWD/$build/findings
+suppressions=$PWD/tests/fuzz/lsan.supp
 CC=clang CXX=clang++ cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
     -DPOCKETRIX_FUZZ=ON >/dev/null
 targets=${*:-$(sed -n 's/^pocketrix_fuzzer(\([a-z_]*\).*/\1/p' tests/fuzz/CMakeLists.txt)}
@@ -22,6 +23,7 @@ for target in $targets; do
     echo "== $target for ${seconds}s"
     # The outer limit catches a target that hangs before libFuzzer's own clock starts.
     if (cd "$build" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+            LSAN_OPTIONS=suppressions="$suppressions":print_suppressions=0 \
             UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
             timeout --kill-after=10 $((seconds + 120)) ./tests/fuzz/"$target" -max_total_time="$seconds" \
             -timeout=10 -rss_limit_mb=2048 -max_len=4096 -print_final_stats=1 \
