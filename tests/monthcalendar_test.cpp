@@ -179,6 +179,21 @@ TEST(MonthCalendar, ProgramChangesRaiseOnChangeOnlyWhenTheDateMoves)
     EXPECT_EQ(calendar.events.size(), 1U);
 }
 
+TEST(MonthCalendar, ACurrentDateThatIsNoDateChangesNothing)
+{
+    Calendar calendar(2026, 1, 31);
+    calendar.widget.setMonth(3);
+    calendar.clock.set(10000, 1, 1, 0, 0, 0);
+    EXPECT_THROW(calendar.widget.setUseCurrentDate(true), Error);
+    EXPECT_FALSE(calendar.widget.UseCurrentDate());
+    EXPECT_EQ(calendar.widget.model().date(), (CalendarDate{2026, 3, 31}));
+
+    // A clock moving on later is not taken for the date the user set.
+    calendar.clock.set(2027, 5, 4, 0, 0, 0);
+    calendar.widget.setClock(&calendar.clock);
+    EXPECT_EQ(calendar.widget.model().date(), (CalendarDate{2026, 3, 31}));
+}
+
 TEST(MonthCalendar, MouseClicks)
 {
     Calendar calendar(2026, 12, 7);

@@ -12,6 +12,8 @@ class Input {
 public:
     Input(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
 
+    bool empty() const { return m_at >= m_size; }
+    std::uint8_t byte() { return m_at < m_size ? m_data[m_at++] : 0; }
     int integer()
     {
         std::int32_t value = 0;

@@ -1,24 +1,39 @@
 #!/bin/bash
-# Builds the fuzzers with clang and runs each on a copy of its seed corpus.
-#   tests/fuzz/run.sh [seconds-per-target]      (the test command uses 20; a long run: 3600)
+# Builds the fuzzers with clang and runs each on a copy of its seed corpus; exits non-zero
+# when any target finds an input that fails, keeping that input in build-fuzz/findings/.
+#   tests/fuzz/run.sh [seconds-per-target] [target...]   (the test command uses 20; a long run: 3600)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${1:-20}
+shift || true
 build=build-fuzz
+findings=$PWD/$build/findings
+suppressions=$PWD/tests/fuzz/lsan.supp
 CC=clang CXX=clang++ cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
     -DPOCKETRIX_FUZZ=ON >/dev/null
-targets=$(sed -n 's/^pocketrix_fuzzer(\([a-z_]*\).*/\1/p' tests/fuzz/CMakeLists.txt)
+targets=${*:-$(sed -n 's/^pocketrix_fuzzer(\([a-z_]*\).*/\1/p' tests/fuzz/CMakeLists.txt)}
+# shellcheck disable=SC2086
 cmake --build $build --target $targets
+mkdir -p "$findings"
 status=0
 for target in $targets; do
     corpus=$(mktemp -d)
+    log=$(mktemp)
     cp -r tests/fuzz/corpus/"${target#fuzz_}"/. "$corpus"/ 2>/dev/null || true
     echo "== $target for ${seconds}s"
-    if ! (cd "$build" && QT_QPA_PLATFORM=offscreen ./tests/fuzz/"$target" -max_total_time="$seconds" \
-            -max_len=4096 -print_final_stats=1 "$corpus" 2>&1 | grep -E "^#|ERROR|stat::number_of_executed_units|Done"); then
+    # The outer limit catches a target that hangs before libFuzzer's own clock starts.
+    if (cd "$build" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+            LSAN_OPTIONS=suppressions="$suppressions":print_suppressions=0 \
+            UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+            timeout --kill-after=10 $((seconds + 120)) ./tests/fuzz/"$target" -max_total_time="$seconds" \
+            -timeout=10 -rss_limit_mb=2048 -max_len=4096 -print_final_stats=1 \
+            -artifact_prefix="$findings/$target-" "$corpus" >"$log" 2>&1); then
+        grep -E "^#[0-9]+.*DONE|stat::number_of_executed_units|stat::peak_rss_mb" "$log" || true
+    else
+        tail -n 80 "$log"
+        echo "== $target FAILED (the failing input is kept in $findings)"
         status=1
     fi
-    [ "${PIPESTATUS[0]:-0}" -eq 0 ] || status=1
-    rm -rf "$corpus"
+    rm -rf "$corpus" "$log"
 done
 exit $status
