@@ -78,8 +78,8 @@ int main(int argc, char** argv)
             save(menu, QStringLiteral("menu"));
             menu->hide();
         }
-        const WindowSet::Slot others[] = {WindowSet::Form2, WindowSet::Form3, WindowSet::Form4,
-                                         WindowSet::Form5, WindowSet::sharabout, WindowSet::Helpful};
+        const WindowSet::Slot others[] = {WindowSet::Form2, WindowSet::Form3,     WindowSet::Form4,
+                                          WindowSet::Form5, WindowSet::sharabout, WindowSet::Helpful};
         for (WindowSet::Slot slot : others) {
             QWidget* window = windows.window(slot);
             window->show();

@@ -39,14 +39,10 @@ AlarmClockPage::AlarmClockPage(QWidget* parent) : QWidget(parent), ui(std::make_
 
     for (QToolButton* button : {ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12, ui->SpeedButton13})
         makeGlyphTransparent(button);
-    // The arrows take no click focus, but Tab reaches them after the page's own stops so
-    // the alarm can be set without a mouse; Space presses the focused arrow.
-    QWidget* previous = ui->Button2;
-    for (QToolButton* button : {ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12, ui->SpeedButton13}) {
+    // The arrows take no click focus, but Tab reaches them, in the order they were
+    // defined and before the page's buttons, so the alarm can be set without a mouse.
+    for (QToolButton* button : {ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12, ui->SpeedButton13})
         button->setFocusPolicy(Qt::TabFocus);
-        setTabOrder(previous, button);
-        previous = button;
-    }
 }
 
 AlarmClockPage::~AlarmClockPage() = default;
