@@ -13,7 +13,10 @@ PieGauge::PieGauge(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     // Every pixel is drawn, so nothing behind the gauge needs drawing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    nameByPercent();
 }
+
+void PieGauge::nameByPercent() { setAccessibleName(QStringLiteral("%1% used").arg(shownPercent())); }
 
 int PieGauge::shownPercent() const { return pocketrix::shownPercent(m_progress, m_minValue, m_maxValue); }
 
@@ -24,7 +27,10 @@ void PieGauge::setProgress(std::int32_t value)
     if (clamped == m_progress)
         return;
     m_progress = clamped;
-    if (shownPercent() != before && isVisible())
+    if (shownPercent() == before)
+        return;
+    nameByPercent();
+    if (isVisible())
         repaint();
 }
 
@@ -32,6 +38,7 @@ void PieGauge::setMinValue(std::int32_t value)
 {
     m_minValue = value;
     m_progress = clampProgress(m_progress, m_minValue, std::max(m_minValue, m_maxValue));
+    nameByPercent();
     update();
 }
 
@@ -39,6 +46,7 @@ void PieGauge::setMaxValue(std::int32_t value)
 {
     m_maxValue = value;
     m_progress = clampProgress(m_progress, std::min(m_minValue, m_maxValue), m_maxValue);
+    nameByPercent();
     update();
 }
 
@@ -62,7 +70,11 @@ void PieGauge::setSingleBorder(bool single)
 
 QImage PieGauge::compose() const
 {
-    QImage image(size(), QImage::Format_RGB32);
+    // Drawn at the screen's pixel density, so a scaled desktop gets a sharp edge rather
+    // than an enlarged 96-dpi picture.
+    const qreal ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::black);
     const PieRect rect = paintRect(width(), height(), m_singleBorder);
     if (rect.right <= rect.left || rect.bottom <= rect.top)

@@ -41,13 +41,17 @@ public:
     bool singleBorder() const { return m_singleBorder; }
     void setSingleBorder(bool single);
 
-    // The finished picture of the whole control, as a paint copies it to the screen.
+    // The finished picture of the whole control, as a paint copies it to the screen, at
+    // the control's device pixel ratio.
     QImage compose() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Screen readers announce the gauge as "75% used".
+    void nameByPercent();
+
     std::int32_t m_progress = 0;
     std::int32_t m_minValue = 0;
     std::int32_t m_maxValue = 100;

@@ -36,6 +36,14 @@ UpDown::UpDown(QWidget* parent)
     // Steps run the buddy's change handler, which may raise: the error rule shows it.
     connect(m_up, &QToolButton::clicked, this, [this] { runGuarded([this] { step(1); }); });
     connect(m_down, &QToolButton::clicked, this, [this] { runGuarded([this] { step(-1); }); });
+    m_up->setAccessibleName(QStringLiteral("Up"));
+    m_down->setAccessibleName(QStringLiteral("Down"));
+}
+
+void UpDown::setAccessibleNames(const QString& up, const QString& down)
+{
+    m_up->setAccessibleName(up);
+    m_down->setAccessibleName(down);
 }
 
 void UpDown::setBuddy(QLineEdit* buddy)

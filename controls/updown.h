@@ -25,6 +25,8 @@ public:
     void setPosition(int position);
     // One step up (+1) or down (-1); at an end of the range nothing happens.
     void step(int delta);
+    // What screen readers call the two arrows.
+    void setAccessibleNames(const QString& up, const QString& down);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -22,6 +22,10 @@ AlarmClockPage::AlarmClockPage(QWidget* parent) : QWidget(parent), ui(std::make_
 
     for (QToolButton* button : {ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12, ui->SpeedButton13})
         useGlyphBackground(button);
+    // The arrows take no click focus, but Tab reaches them, in the order they were
+    // defined and before the page's buttons, so the alarm can be set without a mouse.
+    for (QToolButton* button : {ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12, ui->SpeedButton13})
+        button->setFocusPolicy(Qt::TabFocus);
 }
 
 AlarmClockPage::~AlarmClockPage() = default;

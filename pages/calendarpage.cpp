@@ -30,6 +30,8 @@ CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent), ui(std::make_uniq
     ui->UpDown1->setRange(kFirstSpinnerYear, kLastSpinnerYear);
     ui->UpDown1->setPosition(kDefinitionYear);
     ui->UpDown1->setBuddy(ui->Edit1);
+    ui->UpDown1->setAccessibleNames(QStringLiteral("Year up"), QStringLiteral("Year down"));
+    connect(ui->Calendar1, &MonthCalendar::OnChange, this, &CalendarPage::nameCalendar);
 }
 
 CalendarPage::~CalendarPage() = default;
@@ -50,6 +52,26 @@ void CalendarPage::initialise()
     ui->ComboBox1->setCurrentIndex(ui->Calendar1->Month() - 1);
     ui->UpDown1->setPosition(ui->Calendar1->Year());
     ui->Edit1->setText(QString::fromStdString(integerText(ui->Calendar1->Year())));
+    nameCalendar();
+}
+
+ClockReading CalendarPage::selectedDay() const
+{
+    const MonthCalendar& calendar = *ui->Calendar1;
+    ClockReading day;
+    day.year = calendar.Year();
+    day.month = calendar.Month();
+    day.day = calendar.Day();
+    day.dayOfWeek = weekdayOf(day.year, day.month, day.day);
+    return day;
+}
+
+// Screen readers announce the grid by its date, in the locale's long form.
+void CalendarPage::nameCalendar()
+{
+    if (m_context != nullptr)
+        ui->Calendar1->setAccessibleName(
+            QString::fromStdString(formatDateTime("dddddd", selectedDay(), *m_context->services.locale)));
 }
 
 void CalendarPage::recordToday()
@@ -66,12 +88,7 @@ void CalendarPage::Button3Click(QObject* /*sender*/)
     auto* form3 = m_context->windows.get<TForm3>(WindowSet::Form3);
     if (form3 == nullptr || form3->isVisible())
         return;
-    const MonthCalendar& calendar = *ui->Calendar1;
-    ClockReading day;
-    day.year = calendar.Year();
-    day.month = calendar.Month();
-    day.day = calendar.Day();
-    day.dayOfWeek = weekdayOf(day.year, day.month, day.day);
+    const ClockReading day = selectedDay();
     form3->setTarget(reminderFileName(day.year, day.month, day.day),
                      formatDateTime("dddddd", day, *m_context->services.locale));
     m_context->windows.show(form3);

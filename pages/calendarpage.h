@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "pages/services.h"
+#include "platform/clock.h"
 
 namespace Ui {
 class CalendarPage;
@@ -36,6 +37,9 @@ public:
     MonthCalendar* calendar() const;
 
 private:
+    ClockReading selectedDay() const;
+    void nameCalendar();
+
     std::unique_ptr<Ui::CalendarPage> ui;
     PageContext* m_context = nullptr;
 };

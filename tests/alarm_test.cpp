@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -203,6 +205,33 @@ TEST_F(AlarmRoad, RingsAtTheMinuteSoundsEachTickAndStopClearsTheAlarm)
     ringingTick();
     EXPECT_EQ(device.count("play"), 3);
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join(' ').toStdString();
+}
+
+TEST_F(AlarmRoad, TheKeyboardAloneSetsTheAlarm)
+{
+    // Tab from the page tabs reaches the arrows in turn, then the button; Space presses.
+    auto* tabs = control<QTabWidget>("PageControl1")->tabBar();
+    tabs->setFocus();
+    ASSERT_TRUE(test::waitFor([&] { return tabs->hasFocus(); }));
+    struct Step {
+        Qt::Key key;
+        const char* focused;
+        const char* display;
+    } steps[] = {{Qt::Key_Tab, "SpeedButton10", "00:00"},   {Qt::Key_Space, "SpeedButton10", "01:00"},
+                 {Qt::Key_Tab, "SpeedButton11", "01:00"},   {Qt::Key_Space, "SpeedButton11", "00:00"},
+                 {Qt::Key_Tab, "SpeedButton12", "00:00"},   {Qt::Key_Space, "SpeedButton12", "00:01"},
+                 {Qt::Key_Tab, "SpeedButton13", "00:01"},   {Qt::Key_Space, "SpeedButton13", "00:00"},
+                 {Qt::Key_Space, "SpeedButton13", "00:59"}, {Qt::Key_Tab, "Button1", "00:59"}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.focused);
+        QTest::keyClick(QApplication::focusWidget(), step.key);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), step.focused);
+        EXPECT_EQ(display(), step.display);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(main->state().AlarmSet, 1);
+    EXPECT_EQ(buttonShown(), "Cancel Alarm");
 }
 
 TEST_F(AlarmRoad, SettingTheAlarmInItsOwnMinuteDoesNotRingThen)

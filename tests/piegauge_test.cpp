@@ -258,5 +258,26 @@ TEST(PieGauge, TakesNoFocus)
     EXPECT_EQ(gauge.focusPolicy(), Qt::NoFocus);
 }
 
+TEST(PieGauge, ScreenReadersHearThePercentageShown)
+{
+    PieGauge gauge;
+    EXPECT_EQ(gauge.accessibleName(), "0% used");
+    struct Step {
+        int min, max, progress;
+        const char* name;
+    } steps[] = {{0, 100, 75, "75% used"},
+                 {0, 100, 100, "100% used"},
+                 {0, 200, 100, "50% used"},
+                 {0, 300, 100, "33% used"},
+                 {50, 300, 100, "20% used"}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        gauge.setMaxValue(step.max);
+        gauge.setMinValue(step.min);
+        gauge.setProgress(step.progress);
+        EXPECT_EQ(gauge.accessibleName(), step.name);
+    }
+}
+
 } // namespace
 } // namespace pocketrix

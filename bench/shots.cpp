@@ -1,0 +1,92 @@
+// Screenshots of every window and page at the current scale, for looking at by eye:
+//   pocketrix_shots OUTPUT-FOLDER   (run from the folder holding frontend/)
+// Each window is grabbed at the device pixel ratio, so QT_SCALE_FACTOR=2 gives 2x images.
+
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "app/shell/definition.h"
+#include "app/shell/windowset.h"
+#include "pages/alring3.h"
+#include "pages/jotter.h"
+#include "pages/mainform.h"
+#include "pages/remind.h"
+#include "pages/services.h"
+#include "pages/warning.h"
+#include "platform/clock.h"
+#include "platform/drivequery.h"
+#include "platform/localevalues.h"
+#include "platform/programstart.h"
+#include "platform/waveplayer.h"
+#include "windows/fronthlp.h"
+#include "windows/sharabout.h"
+
+int main(int argc, char** argv)
+{
+    using namespace pocketrix;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pocketrix"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutes();
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+
+    SystemClock clock;
+    LocaleValues locale = systemLocaleValues();
+    StatvfsDriveQuery drive;
+    SystemProgramStarter programs;
+    SdlWavePlayer alarmSound;
+    Services services;
+    services.clock = &clock;
+    services.locale = &locale;
+    services.drive = &drive;
+    services.programs = &programs;
+
+    WindowSet windows;
+    windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
+    windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, alarmSound));
+    windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
+    windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
+    windows.add(WindowSet::Form5, std::make_unique<TForm5>(windows));
+    windows.add(WindowSet::sharabout, std::make_unique<Tsharabout>(windows));
+    windows.add(WindowSet::Helpful, std::make_unique<THelpful>(windows));
+    windows.start();
+
+    QWidget* main = windows.window(WindowSet::mainform);
+    auto settle = [] {
+        for (int i = 0; i < 20; ++i)
+            QApplication::processEvents();
+    };
+    auto save = [&](QWidget* widget, const QString& name) {
+        settle();
+        widget->grab().save(out.filePath(name + QStringLiteral(".png")));
+    };
+
+    QTimer::singleShot(500, [&] {
+        auto* pages = main->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            save(main, QStringLiteral("main-%1").arg(page + 1));
+        }
+        if (auto* menu = main->findChild<QMenu*>(QStringLiteral("Help1"))) {
+            menu->popup(main->mapToGlobal(QPoint(0, main->findChild<QMenuBar*>()->height())));
+            save(menu, QStringLiteral("menu"));
+            menu->hide();
+        }
+        const WindowSet::Slot others[] = {WindowSet::Form2, WindowSet::Form3,     WindowSet::Form4,
+                                          WindowSet::Form5, WindowSet::sharabout, WindowSet::Helpful};
+        for (WindowSet::Slot slot : others) {
+            QWidget* window = windows.window(slot);
+            window->show();
+            save(window, window->objectName());
+            window->hide();
+        }
+        QApplication::quit();
+    });
+    return QApplication::exec();
+}

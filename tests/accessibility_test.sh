@@ -1,0 +1,15 @@
+#!/bin/bash
+# Starts the real program on a private X server with its own session bus (and so its own
+# accessibility bus) and checks what a screen reader finds in it.
+set -u
+export QT_QPA_PLATFORM=xcb
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export SDL_AUDIODRIVER=dummy
+export NO_AT_BRIDGE=0
+program=$1
+cd "$(dirname "$0")/.."
+for tool in xvfb-run dbus-run-session /usr/bin/python3; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 1; }
+done
+exec xvfb-run -a -s "-screen 0 800x600x24" \
+    dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/accessibility_test.py" "$@"
