@@ -23,6 +23,10 @@ trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=$display
 sleep 1
 work=$(mktemp -d)
+# Like the installed launcher: a folder of its own with the help data linked in, and a
+# quiet audio driver so no message box about a missing sound card stands in the way.
+ln -s "$PWD/frontend" "$work/frontend"
+export SDL_AUDIODRIVER=dummy
 cd "$work"
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }

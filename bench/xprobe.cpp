@@ -44,6 +44,7 @@ pid_t launch(char** argv)
     return pid;
 }
 
+// The first large window mapped: the main window, when nothing comes up before it.
 Window waitForMap(Display* display)
 {
     for (;;) {
