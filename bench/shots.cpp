@@ -13,6 +13,7 @@
 
 #include "app/shell/definition.h"
 #include "app/shell/windowset.h"
+#include "app/startup.h"
 #include "pages/alring3.h"
 #include "pages/jotter.h"
 #include "pages/mainform.h"
@@ -48,13 +49,7 @@ int main(int argc, char** argv)
     services.programs = &programs;
 
     WindowSet windows;
-    windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-    windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, alarmSound));
-    windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
-    windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
-    windows.add(WindowSet::Form5, std::make_unique<TForm5>(windows));
-    windows.add(WindowSet::sharabout, std::make_unique<Tsharabout>(windows));
-    windows.add(WindowSet::Helpful, std::make_unique<THelpful>(windows));
+    createWindows(windows, services, alarmSound);
     windows.start();
 
     QWidget* main = windows.window(WindowSet::mainform);

@@ -34,7 +34,7 @@ struct SdlWavePlayer::State {
     bool audioUp = false;
     Uint8* samples = nullptr;
     Uint32 bytes = 0;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec audioFormat{};
     Uint32 frameBytes = 1;
     std::uint64_t positionFrames = 0;
 
@@ -87,24 +87,24 @@ void SdlWavePlayer::open(const std::string& fileName)
         throw WaveError(sdlErrorText());
     m->audioUp = true;
 
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec audioFormat{};
     Uint8* samples = nullptr;
     Uint32 bytes = 0;
-    if (SDL_LoadWAV(fileName.c_str(), &spec, &samples, &bytes) == nullptr) {
+    if (SDL_LoadWAV(fileName.c_str(), &audioFormat, &samples, &bytes) == nullptr) {
         const std::string text = sdlErrorText();
         close();
         throw WaveError(text);
     }
     m->samples = samples;
     m->bytes = bytes;
-    m->spec = spec;
-    m->spec.samples = kDeviceBufferFrames;
-    m->frameBytes = std::max<Uint32>(1, SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels);
+    m->audioFormat = audioFormat;
+    m->audioFormat.samples = kDeviceBufferFrames;
+    m->frameBytes = std::max<Uint32>(1, SDL_AUDIO_BITSIZE(audioFormat.format) / 8 * audioFormat.channels);
     m->bytes -= m->bytes % m->frameBytes;
     m->positionFrames = 0;
 
     // The check that the sound can reach an output; the device itself waits for play.
-    const SDL_AudioDeviceID probe = SDL_OpenAudioDevice(nullptr, 0, &m->spec, nullptr, 0);
+    const SDL_AudioDeviceID probe = SDL_OpenAudioDevice(nullptr, 0, &m->audioFormat, nullptr, 0);
     if (probe == 0) {
         const std::string text = sdlErrorText();
         close();
@@ -124,7 +124,7 @@ bool SdlWavePlayer::play()
         return true; // at the end there is nothing left to play
 
     SDL_AudioSpec obtained{};
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &m->spec, &obtained, 0);
+    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &m->audioFormat, &obtained, 0);
     if (device == 0) {
         SDL_ClearError();
         return false;
