@@ -162,6 +162,7 @@ private:
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "qt.gui.imageio.warning=false"); // one line per refused picture
     static QApplication application(*argc, *argv);
     folder = new QTemporaryDir;
     check(folder->isValid(), "scratch folder");
