@@ -1,10 +1,12 @@
 #include "tests/doubles.h"
 
 #include <cstdlib>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
+#include <gtest/gtest.h>
 
 namespace pocketrix::test {
 
@@ -59,6 +61,18 @@ ScopedEnv::~ScopedEnv()
         setenv(m_name.c_str(), m_old.c_str(), 1);
     else
         unsetenv(m_name.c_str());
+}
+
+Unprivileged::Unprivileged() : m_wasRoot(geteuid() == 0)
+{
+    if (m_wasRoot && seteuid(65534) != 0)
+        ADD_FAILURE() << "cannot become an unprivileged user";
+}
+
+Unprivileged::~Unprivileged()
+{
+    if (m_wasRoot && seteuid(0) != 0)
+        ADD_FAILURE() << "cannot become root again";
 }
 
 bool waitFor(const std::function<bool()>& condition, int milliseconds)

@@ -57,6 +57,19 @@ private:
     std::string m_old;
 };
 
+// Gives up root's power to read and write anywhere for the guard's lifetime (as the
+// unprivileged user 65534), so file permissions bite; a no-op for other users.
+class Unprivileged {
+public:
+    Unprivileged();
+    ~Unprivileged();
+    Unprivileged(const Unprivileged&) = delete;
+    Unprivileged& operator=(const Unprivileged&) = delete;
+
+private:
+    bool m_wasRoot;
+};
+
 // Processes events until the condition holds or the time runs out.
 bool waitFor(const std::function<bool()>& condition, int milliseconds = 2000);
 

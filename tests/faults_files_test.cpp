@@ -55,27 +55,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-// Root reads anything; an unprivileged effective user makes the file mode count.
-class Unprivileged {
-public:
-    Unprivileged() : m_wasRoot(geteuid() == 0)
-    {
-        if (m_wasRoot) {
-            EXPECT_EQ(seteuid(65534), 0);
-        }
-    }
-    ~Unprivileged()
-    {
-        if (m_wasRoot) {
-            EXPECT_EQ(seteuid(0), 0);
-        }
-    }
-    Unprivileged(const Unprivileged&) = delete;
-    Unprivileged& operator=(const Unprivileged&) = delete;
-
-private:
-    bool m_wasRoot;
-};
 
 // Today, 7 December 2026, with today's reminder file in the current folder.
 struct TodaysReminder {
@@ -135,7 +114,7 @@ TEST(FaultyReminder, AnUnreadableFileStaysAndKeepsTheReminderWaiting)
     ASSERT_EQ(program.main->state().ReminderPending, 1);
     ASSERT_EQ(chmod("07122026.rem", 0), 0);
     {
-        const Unprivileged guard;
+        const test::Unprivileged guard;
         program.pressJotter();
     }
     EXPECT_EQ(program.errors.messages(), QStringList{"Cannot open file 07122026.rem."});

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "tests/doubles.h"
+
 #include "app/core/errors.h"
 #include "app/core/reminderfile.h"
 #include "pages/savetextfile.h"
@@ -172,27 +174,6 @@ TEST(ReminderFile, ReadingStopsAtTheCapacityWithoutWaitingForTheEnd)
     writer.join();
 }
 
-// Drops root's power to write anywhere for the guard's lifetime, so permissions bite.
-class Unprivileged {
-public:
-    Unprivileged() : m_wasRoot(geteuid() == 0)
-    {
-        if (m_wasRoot) {
-            EXPECT_EQ(seteuid(65534), 0);
-        }
-    }
-    ~Unprivileged()
-    {
-        if (m_wasRoot) {
-            EXPECT_EQ(seteuid(0), 0);
-        }
-    }
-    Unprivileged(const Unprivileged&) = delete;
-    Unprivileged& operator=(const Unprivileged&) = delete;
-
-private:
-    bool m_wasRoot;
-};
 
 TEST(ReminderFile, SavingReplacesTheOldFileWhole)
 {
@@ -217,7 +198,7 @@ TEST(ReminderFile, AFailedSaveKeepsTheOldReminder)
     writeBytes(old, "old reminder");
     ASSERT_EQ(chmod(readOnly.toLocal8Bit().constData(), 0555), 0);
     {
-        const Unprivileged guard;
+        const test::Unprivileged guard;
         EXPECT_EQ(errorOf([&] { saveTextFile(old, "new text"); }), "Cannot create file " + old.toStdString());
     }
     EXPECT_EQ(fileBytes(old), "old reminder");
