@@ -83,6 +83,9 @@ SdlWavePlayer::~SdlWavePlayer() { close(); }
 void SdlWavePlayer::open(const std::string& fileName)
 {
     close();
+    // SDL would otherwise catch SIGINT and SIGTERM for an event loop we never read, and a
+    // logout or `kill` would no longer end the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         throw WaveError(sdlErrorText());
     m->audioUp = true;

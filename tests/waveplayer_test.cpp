@@ -3,6 +3,7 @@
 #include <QThread>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include "app/shell/windowset.h"
 #include "pages/alring3.h"
@@ -87,6 +88,27 @@ TEST_F(DiskAudio, PlayWhileSoundingLetsTheSoundGoOn)
     EXPECT_TRUE(wave.seekToStart());
     EXPECT_EQ(wave.position(), 0u);
     EXPECT_FALSE(wave.streaming()) << "seeking stops the playback";
+}
+
+// A logout or `kill` must still end the program once the sound is open.
+TEST(SdlWavePlayerOpen, LeavesTheTerminationSignalsToTheProgram)
+{
+    test::ScopedEnv driver{"SDL_AUDIODRIVER", "dummy"};
+    for (const int signalNumber : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signalNumber);
+        struct sigaction found {};
+        struct sigaction plain {};
+        plain.sa_handler = SIG_DFL;
+        ASSERT_EQ(sigaction(signalNumber, &plain, &found), 0);
+        {
+            SdlWavePlayer wave;
+            wave.open(POCKETRIX_SOUND_SOURCE);
+            struct sigaction now {};
+            ASSERT_EQ(sigaction(signalNumber, nullptr, &now), 0);
+            EXPECT_EQ(now.sa_handler, SIG_DFL);
+        }
+        sigaction(signalNumber, &found, nullptr);
+    }
 }
 
 TEST(SdlWavePlayerOpen, FailuresCarryThePlatformText)
