@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <poll.h>
 #include <signal.h>
 #include <string>
 #include <sys/time.h>
@@ -44,12 +45,25 @@ pid_t launch(char** argv)
     return pid;
 }
 
-// The first large window mapped: the main window, when nothing comes up before it.
-Window waitForMap(Display* display)
+// The next X event, or false when the program ended or nothing came for ten seconds.
+bool nextEvent(Display* display, pid_t pid, XEvent& event)
 {
-    for (;;) {
-        XEvent event;
-        XNextEvent(display, &event);
+    const double deadline = nowMs() + 10000;
+    while (XPending(display) == 0) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid || nowMs() > deadline)
+            return false;
+        pollfd connection{ConnectionNumber(display), POLLIN, 0};
+        poll(&connection, 1, 50);
+    }
+    XNextEvent(display, &event);
+    return true;
+}
+
+// The first large window mapped: the main window, when nothing comes up before it.
+Window waitForMap(Display* display, pid_t pid)
+{
+    XEvent event;
+    while (nextEvent(display, pid, event)) {
         if (event.type != MapNotify)
             continue;
         XWindowAttributes attributes;
@@ -57,6 +71,7 @@ Window waitForMap(Display* display)
             !attributes.override_redirect)
             return event.xmap.window;
     }
+    return None;
 }
 
 std::string title(Display* display, Window window)
@@ -99,7 +114,12 @@ int main(int argc, char** argv)
 
     const double start = nowMs();
     const pid_t pid = launch(program);
-    const Window window = waitForMap(display);
+    const Window window = waitForMap(display, pid);
+    if (window == None) {
+        std::fprintf(stderr, "xprobe: %s showed no window\n", program[0]);
+        kill(pid, SIGKILL);
+        return 1;
+    }
     if (!latency) {
         std::printf("mapped_ms %.1f\n", nowMs() - start);
         std::fflush(stdout);
@@ -111,6 +131,10 @@ int main(int argc, char** argv)
         std::string last = title(display, window);
         for (int seen = 0; seen < samples;) {
             XEvent event;
+            if (XPending(display) == 0 && waitpid(pid, nullptr, WNOHANG) == pid) {
+                std::fprintf(stderr, "xprobe: %s ended\n", program[0]);
+                return 1;
+            }
             XNextEvent(display, &event);
             if (event.type != PropertyNotify || event.xproperty.atom != name)
                 continue;

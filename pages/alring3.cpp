@@ -26,13 +26,16 @@ TForm2::TForm2(WindowSet& windows, WavePlayer& device, QWidget* parent)
 
     ui->MediaPlayer1->setDevice(&device);
     ui->MediaPlayer1->setFileName(POCKETRIX_ALARM_SOUND);
-    // Without its sound the window still rings, with the system beep; the failure is
-    // told once the main window is up.
-    try {
-        ui->MediaPlayer1->Open();
-    } catch (const std::exception& error) {
-        windows.reportAfterStart(QString::fromStdString(error.what()));
-    }
+    // Reaching the sound output takes a while (a sound server, a device), so it waits
+    // until the main window is up. Without its sound the window still rings, with the
+    // system beep, and the failure is told then.
+    windows.whenStarted([this] {
+        try {
+            ui->MediaPlayer1->Open();
+        } catch (const std::exception& error) {
+            m_windows.reportAfterStart(QString::fromStdString(error.what()));
+        }
+    });
 }
 
 TForm2::~TForm2() { ui->MediaPlayer1->Close(); }

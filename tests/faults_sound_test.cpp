@@ -64,6 +64,8 @@ struct RingingWindow {
         windows.add(WindowSet::mainform, std::make_unique<QWidget>());
         ringing.findChild<QTimer*>("Timer1")->stop();
         ringing.setSystemBeep([this] { ++beeps; });
+        windows.start(); // the sound opens once the main window is up
+        EXPECT_TRUE(test::waitFor([this] { return windows.started(); }));
         ringing.FormActivate(&ringing);
     }
     void tick()
@@ -104,7 +106,6 @@ TEST(SoundFaults, WithoutAUsableSoundTheAlarmBeepsEachTickAndTellsOnce)
         SCOPED_TRACE(c.what);
         const test::ScopedEnv driver("SDL_AUDIODRIVER", c.driver);
         RingingWindow window(c.file);
-        window.windows.start();
         ASSERT_TRUE(test::waitFor([&] { return !window.errors.messages().isEmpty(); }));
         ASSERT_EQ(window.errors.messages().size(), 1) << "the open failure is told once";
         EXPECT_FALSE(window.errors.messages()[0].isEmpty());

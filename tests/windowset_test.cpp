@@ -101,6 +101,32 @@ TEST_F(WindowSetFixture, ComingBackFromAnotherApplicationRunsNoHandler)
     EXPECT_EQ(mainActivations, 1);
 }
 
+// Deferred start-up work runs after the main window shows and after the messages found
+// while creating the windows; work handed over later runs at once.
+TEST(StartUp, DeferredWorkWaitsForTheMainWindowAndTheStartUpMessages)
+{
+    test::RecordedErrors errors;
+    WindowSet windows;
+    windows.add(WindowSet::mainform, std::make_unique<QWidget>());
+    QStringList seen;
+    windows.reportAfterStart(QStringLiteral("found while creating"));
+    windows.whenStarted([&] {
+        seen << (windows.window(WindowSet::mainform)->isVisible() ? "shown" : "hidden");
+        windows.reportAfterStart(QStringLiteral("found while opening"));
+    });
+    windows.whenStarted([&] { throw Error("deferred work failed"); });
+    windows.start();
+    EXPECT_TRUE(seen.isEmpty()) << "nothing deferred runs inside start";
+    ASSERT_TRUE(test::waitFor([&] { return windows.started(); }));
+    EXPECT_EQ(seen, QStringList{"shown"});
+    EXPECT_EQ(errors.messages(),
+              (QStringList{"found while creating.", "found while opening.", "deferred work failed."}));
+
+    errors.clear();
+    windows.whenStarted([&] { windows.reportAfterStart(QStringLiteral("late")); });
+    EXPECT_EQ(errors.messages(), QStringList{"late."});
+}
+
 class Failing : public QObject {
 public:
     int runs = 0;

@@ -96,17 +96,32 @@ void WindowSet::focusWindowChanged(QWindow* focus)
     }
 }
 
-void WindowSet::reportAfterStart(const QString& message) { m_pendingMessages.append(message); }
+void WindowSet::reportAfterStart(const QString& message)
+{
+    if (m_started)
+        reportError(message);
+    else
+        m_pendingMessages.append(message);
+}
+
+void WindowSet::whenStarted(std::function<void()> work)
+{
+    if (m_started)
+        runGuarded(work);
+    else
+        m_deferredWork.push_back(std::move(work));
+}
 
 void WindowSet::start()
 {
     show(m_windows[mainform].get());
-    if (m_pendingMessages.isEmpty())
-        return;
     QTimer::singleShot(0, this, [this] {
-        const QStringList messages = std::exchange(m_pendingMessages, {});
-        for (const QString& message : messages)
+        // From here on, messages are shown as they come, deferred work included.
+        m_started = true;
+        for (const QString& message : std::exchange(m_pendingMessages, {}))
             reportError(message);
+        for (const std::function<void()>& work : std::exchange(m_deferredWork, {}))
+            runGuarded(work);
     });
 }
 

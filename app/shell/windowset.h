@@ -50,7 +50,12 @@ public:
 
     // Messages to show by the error rule once the main window is on screen.
     void reportAfterStart(const QString& message);
-    void start(); // shows the main window and then the pending messages
+    // Start-up work that need not hold up the main window: it runs once the main window
+    // is on screen, after the pending messages, or at once when that is already so.
+    void whenStarted(std::function<void()> work);
+    // Shows the main window, then shows the pending messages and runs the deferred work.
+    void start();
+    bool started() const { return m_started; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +72,8 @@ private:
     std::vector<Tracked> m_tracked;
     QPointer<QWidget> m_active;
     QStringList m_pendingMessages;
+    std::vector<std::function<void()>> m_deferredWork;
+    bool m_started = false;
 };
 
 } // namespace pocketrix
