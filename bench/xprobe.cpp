@@ -2,8 +2,10 @@
 //   xprobe start PROGRAM...    milliseconds from exec to the first window mapped, then
 //                              the peak resident memory after 3 s (kB)
 //   xprobe latency N PROGRAM...  for N title changes, milliseconds past the turn of the minute
+//   xprobe shot FILE.ppm       the whole screen as a picture
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -92,12 +94,37 @@ std::string title(Display* display, Window window)
     return text;
 }
 
+int writeScreen(Display* display, const char* path)
+{
+    const Window root = DefaultRootWindow(display);
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, root, &attributes);
+    XImage* image = XGetImage(display, root, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    std::FILE* out = image != nullptr ? std::fopen(path, "wb") : nullptr;
+    if (out == nullptr) {
+        std::fprintf(stderr, "xprobe: cannot write %s\n", path);
+        return 1;
+    }
+    std::fprintf(out, "P6\n%d %d\n255\n", image->width, image->height);
+    for (int y = 0; y < image->height; ++y)
+        for (int x = 0; x < image->width; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            const unsigned char rgb[3] = {static_cast<unsigned char>(pixel >> 16), static_cast<unsigned char>(pixel >> 8),
+                                          static_cast<unsigned char>(pixel)};
+            std::fwrite(rgb, 1, 3, out);
+        }
+    std::fclose(out);
+    XDestroyImage(image);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: xprobe start PROGRAM... | xprobe latency N PROGRAM...\n");
+        std::fprintf(stderr, "usage: xprobe start PROGRAM... | xprobe latency N PROGRAM... | xprobe shot FILE.ppm\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -105,6 +132,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "xprobe: no X display\n");
         return 1;
     }
+    if (std::strcmp(argv[1], "shot") == 0)
+        return writeScreen(display, argv[2]);
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
 

@@ -147,13 +147,36 @@ TEST_F(HelpReader, EveryTopicStacksItsElementsWithoutGaps)
     }
 }
 
+// Creation reads the Introduction, so its errors come during start-up; its texts are
+// laid out once the main window is up.
 TEST_F(HelpReader, CreationLoadsTheIntroduction)
 {
+    EXPECT_EQ(image(1)->size(), QSize(20, 50));
+    EXPECT_TRUE(memo(2)->toPlainText().isEmpty());
+    m_windows.add(WindowSet::mainform, std::make_unique<QWidget>());
+    m_windows.start();
+    ASSERT_TRUE(test::waitFor([&] { return m_windows.started(); }));
     EXPECT_EQ(memo(2)->toPlainText(), "First line\nSecond line\nThird line\n");
     EXPECT_EQ(memo(3)->toPlainText().count('\n'), 9);
     EXPECT_EQ(image(1)->size(), QSize(20, 50));
     EXPECT_TRUE(m_errors.messages().isEmpty());
     EXPECT_EQ(reader().windowTitle(), "Help Reader");
+}
+
+// A failure while reading the Introduction is told at once, with what was read before it
+// in place, and nothing more is laid out later.
+TEST_F(HelpReader, AnIntroductionFileMissingAtCreationIsToldAtOnce)
+{
+    remove("pktxtxt2.txt");
+    reader();
+    EXPECT_EQ(m_errors.messages(), QStringList{"Cannot open file frontend/pktxtxt2.txt."});
+    EXPECT_EQ(memo(2)->toPlainText(), "First line\nSecond line\nThird line\n");
+    const std::vector<int> before = layout();
+    m_windows.add(WindowSet::mainform, std::make_unique<QWidget>());
+    m_windows.start();
+    ASSERT_TRUE(test::waitFor([&] { return m_windows.started(); }));
+    EXPECT_EQ(layout(), before);
+    EXPECT_EQ(m_errors.messages().size(), 1);
 }
 
 TEST_F(HelpReader, TextsAreReadInTheLocaleCharacterSet)

@@ -1,6 +1,7 @@
 #include "windows/fronthlp.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QFile>
 #include <QFontInfo>
@@ -89,12 +90,17 @@ void loadPicture(QLabel* image, const std::string& path)
         image->resize(picture.size());
 }
 
-void loadText(QTextEdit* memo, const std::string& path)
+namespace {
+
+// A help text file as a memo shows it.
+QString readHelpText(const std::string& path)
 {
     QString text = QString::fromLocal8Bit(readMemoTextFile(path));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    showText(memo, text);
+    return text;
 }
+
+} // namespace
 
 THelpful::THelpful(WindowSet& windows, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::Helpful>()), m_windows(windows)
@@ -115,7 +121,23 @@ THelpful::THelpful(WindowSet& windows, QWidget* parent)
 
 THelpful::~THelpful() = default;
 
-void THelpful::FormCreate(QObject* /*sender*/) { Button1Click(this); }
+void THelpful::FormCreate(QObject* /*sender*/)
+{
+    // The Introduction's files are read now, so that a missing or damaged one is told
+    // during start-up; laying out its text waits until the main window is up.
+    auto read = std::make_shared<TopicTexts>();
+    try {
+        readTopic(kTopics[0], *read);
+    } catch (...) {
+        showTopic(*read, false);
+        throw;
+    }
+    m_introductionPending = true;
+    m_windows.whenStarted([this, read] {
+        if (std::exchange(m_introductionPending, false))
+            showTopic(*read, true);
+    });
+}
 
 void THelpful::Button1Click(QObject* /*sender*/) { loadTopic(kTopics[0]); }
 void THelpful::Button2Click(QObject* /*sender*/) { loadTopic(kTopics[1]); }
@@ -126,17 +148,45 @@ void THelpful::Button6Click(QObject* /*sender*/) { loadTopic(kTopics[5]); }
 
 void THelpful::loadTopic(const HelpTopic& topic)
 {
+    m_introductionPending = false;
+    TopicTexts read;
+    try {
+        readTopic(topic, read);
+    } catch (...) {
+        showTopic(read, false);
+        throw;
+    }
+    showTopic(read, true);
+}
+
+// Reads in the order the page shows its elements and stops at the first failure; the
+// pictures go into place as they are read.
+void THelpful::readTopic(const HelpTopic& topic, TopicTexts& read)
+{
     ChangeFile(this);
     if (topic.heading != nullptr)
-        showText(ui->Memo1, QString::fromLatin1(topic.heading));
+        read.heading = QString::fromLatin1(topic.heading);
     if (topic.firstPicture != nullptr)
         loadPicture(ui->Image1, topic.firstPicture);
-    loadText(ui->Memo2, topic.firstText);
+    read.first = readHelpText(topic.firstText);
     if (topic.secondPicture != nullptr)
         loadPicture(ui->Image2, topic.secondPicture);
     if (topic.secondText != nullptr)
-        loadText(ui->Memo3, topic.secondText);
-    AdjustSpacing(this);
+        read.second = readHelpText(topic.secondText);
+}
+
+// What was read goes into the memos; the page is stacked only when the whole topic was
+// read.
+void THelpful::showTopic(const TopicTexts& read, bool complete)
+{
+    if (read.heading)
+        showText(ui->Memo1, *read.heading);
+    if (read.first)
+        showText(ui->Memo2, *read.first);
+    if (read.second)
+        showText(ui->Memo3, *read.second);
+    if (complete)
+        AdjustSpacing(this);
 }
 
 void THelpful::ChangeFile(QObject* /*sender*/)

@@ -3,6 +3,7 @@
 // menu. Uses the shell and core layers.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QWidget>
@@ -50,7 +51,14 @@ public:
     static int displayedLines(QTextEdit* memo);
 
 private:
+    // The texts of a topic as read, before they are put into the memos.
+    struct TopicTexts {
+        std::optional<QString> heading, first, second;
+    };
     void loadTopic(const HelpTopic& topic);
+    void readTopic(const HelpTopic& topic, TopicTexts& read);
+    void showTopic(const TopicTexts& read, bool complete);
+    bool m_introductionPending = false;
 
     std::unique_ptr<Ui::Helpful> ui;
     WindowSet& m_windows;
@@ -60,7 +68,5 @@ private:
 // failure the image keeps the picture it had.
 void loadPicture(QLabel* image, const std::string& path);
 
-// Replaces a memo's text with a help text file.
-void loadText(QTextEdit* memo, const std::string& path);
 
 } // namespace pocketrix
