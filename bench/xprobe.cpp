@@ -110,8 +110,8 @@ int writeScreen(Display* display, const char* path)
     for (int y = 0; y < image->height; ++y)
         for (int x = 0; x < image->width; ++x) {
             const unsigned long pixel = XGetPixel(image, x, y);
-            const unsigned char rgb[3] = {static_cast<unsigned char>(pixel >> 16), static_cast<unsigned char>(pixel >> 8),
-                                          static_cast<unsigned char>(pixel)};
+            const unsigned char rgb[3] = {static_cast<unsigned char>(pixel >> 16),
+                                          static_cast<unsigned char>(pixel >> 8), static_cast<unsigned char>(pixel)};
             std::fwrite(rgb, 1, 3, out);
         }
     std::fclose(out);
@@ -172,8 +172,9 @@ int main(int argc, char** argv)
                 continue;
             last = now;
             const double ms = nowMs();
-            std::printf("title_ms_past_minute %.1f %s\n", static_cast<double>(static_cast<long long>(ms) % 60000) +
-                                                              (ms - static_cast<double>(static_cast<long long>(ms))),
+            std::printf("title_ms_past_minute %.1f %s\n",
+                        static_cast<double>(static_cast<long long>(ms) % 60000) +
+                            (ms - static_cast<double>(static_cast<long long>(ms))),
                         now.c_str());
             std::fflush(stdout);
             ++seen;

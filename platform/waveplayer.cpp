@@ -56,7 +56,7 @@ const SdlLibrary& sdlLibrary()
             return loaded;
         }
 #define POCKETRIX_SDL_RESOLVE(name)                                                                                    \
-    loaded.functions.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));                                \
+    loaded.functions.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));                                 \
     if (loaded.functions.name == nullptr && loaded.failure.empty())                                                    \
         loaded.failure = std::string("Cannot find ") + #name + " in the sound library " + kSdlLibrary;
         POCKETRIX_SDL_FUNCTIONS(POCKETRIX_SDL_RESOLVE)
@@ -153,7 +153,8 @@ void SdlWavePlayer::open(const std::string& fileName)
     SDL_AudioSpec audioFormat{};
     Uint8* samples = nullptr;
     Uint32 bytes = 0;
-    if (sdl().SDL_LoadWAV_RW(sdl().SDL_RWFromFile(fileName.c_str(), "rb"), 1, &audioFormat, &samples, &bytes) == nullptr) {
+    if (sdl().SDL_LoadWAV_RW(sdl().SDL_RWFromFile(fileName.c_str(), "rb"), 1, &audioFormat, &samples, &bytes) ==
+        nullptr) {
         const std::string text = sdlErrorText();
         close();
         throw WaveError(text);

@@ -125,13 +125,7 @@ void THelpful::FormCreate(QObject* /*sender*/)
 {
     // The Introduction's files are read now, so that a missing or damaged one is told
     // during start-up; laying out its text waits until the main window is up.
-    auto read = std::make_shared<TopicTexts>();
-    try {
-        readTopic(kTopics[0], *read);
-    } catch (...) {
-        showTopic(*read, false);
-        throw;
-    }
+    auto read = std::make_shared<TopicTexts>(readTopic(kTopics[0]));
     m_introductionPending = true;
     m_windows.whenStarted([this, read] {
         if (std::exchange(m_introductionPending, false))
@@ -149,19 +143,24 @@ void THelpful::Button6Click(QObject* /*sender*/) { loadTopic(kTopics[5]); }
 void THelpful::loadTopic(const HelpTopic& topic)
 {
     m_introductionPending = false;
+    showTopic(readTopic(topic), true);
+}
+
+// Reads in the order the page shows its elements and stops at the first failure, with
+// what was read before it shown; the pictures go into place as they are read.
+THelpful::TopicTexts THelpful::readTopic(const HelpTopic& topic)
+{
     TopicTexts read;
     try {
-        readTopic(topic, read);
+        readTopicFiles(topic, read);
     } catch (...) {
         showTopic(read, false);
         throw;
     }
-    showTopic(read, true);
+    return read;
 }
 
-// Reads in the order the page shows its elements and stops at the first failure; the
-// pictures go into place as they are read.
-void THelpful::readTopic(const HelpTopic& topic, TopicTexts& read)
+void THelpful::readTopicFiles(const HelpTopic& topic, TopicTexts& read)
 {
     ChangeFile(this);
     if (topic.heading != nullptr)

@@ -56,7 +56,8 @@ private:
         std::optional<QString> heading, first, second;
     };
     void loadTopic(const HelpTopic& topic);
-    void readTopic(const HelpTopic& topic, TopicTexts& read);
+    TopicTexts readTopic(const HelpTopic& topic);
+    void readTopicFiles(const HelpTopic& topic, TopicTexts& read);
     void showTopic(const TopicTexts& read, bool complete);
     bool m_introductionPending = false;
 
@@ -67,6 +68,5 @@ private:
 // Loads a picture file into an image, which then takes the picture's size. On any
 // failure the image keeps the picture it had.
 void loadPicture(QLabel* image, const std::string& path);
-
 
 } // namespace pocketrix
