@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QToolButton>
 
 #include "app/core/timetext.h"
@@ -33,9 +35,8 @@ QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow)
 UpDown::UpDown(QWidget* parent)
     : QWidget(parent), m_up(arrowButton(this, Qt::UpArrow)), m_down(arrowButton(this, Qt::DownArrow))
 {
-    // Steps run the buddy's change handler, which may raise: the error rule shows it.
-    connect(m_up, &QToolButton::clicked, this, [this] { runGuarded([this] { step(1); }); });
-    connect(m_down, &QToolButton::clicked, this, [this] { runGuarded([this] { step(-1); }); });
+    connect(m_up, &QToolButton::clicked, this, [this] { arrowStep(m_up, 1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { arrowStep(m_down, -1); });
     m_up->setAccessibleName(QStringLiteral("Up"));
     m_down->setAccessibleName(QStringLiteral("Down"));
 }
@@ -74,14 +75,38 @@ void UpDown::step(int delta)
         m_buddy->setText(QString::fromStdString(integerText(m_position)));
 }
 
+// Steps run the buddy's change handler, which may raise; the error rule shows it.
+bool UpDown::guardedStep(int delta)
+{
+    const std::uint64_t before = errorsRaised();
+    runGuarded([this, delta] { step(delta); });
+    return errorsRaised() == before;
+}
+
+void UpDown::arrowStep(QToolButton* arrow, int delta)
+{
+    if (guardedStep(delta) || !arrow->isDown())
+        return;
+    // A held arrow stops at the first step that raises, as if the mouse had been released
+    // off it: no further repeat, and no closing click when the button really comes up.
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), arrow->mapToGlobal(QPointF(-1, -1)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(arrow, &release);
+}
+
 bool UpDown::eventFilter(QObject* watched, QEvent* event)
 {
     // The type first: while the buddy is being destroyed it is no longer a line edit, and
     // only key presses matter here.
     if (event->type() == QEvent::KeyPress && watched == m_buddy) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            runGuarded([this, key] { step(key == Qt::Key_Up ? 1 : -1); });
+            // The keyboard's own repeat of a held key is ignored after a step that raised.
+            if (!press->isAutoRepeat())
+                m_keyHeldPastError = false;
+            if (!m_keyHeldPastError)
+                m_keyHeldPastError = !guardedStep(key == Qt::Key_Up ? 1 : -1);
             return true;
         }
     }

@@ -33,12 +33,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // One step under the error rule; false when it raised.
+    bool guardedStep(int delta);
+    void arrowStep(QToolButton* arrow, int delta);
+
     QToolButton* m_up;
     QToolButton* m_down;
     QPointer<QLineEdit> m_buddy;
     int m_minimum = 0;
     int m_maximum = 100;
     int m_position = 0;
+    bool m_keyHeldPastError = false; // a held arrow key repeats no further after an error
 };
 
 } // namespace pocketrix

@@ -89,7 +89,16 @@ void AlarmClockPage::AlarmCheck(QObject* /*sender*/)
         AlarmBeep();
 }
 
-void AlarmClockPage::AlarmBeep() { m_context->windows.show(m_context->windows.window(WindowSet::Form2)); }
+void AlarmClockPage::AlarmBeep()
+{
+    auto* ringing = m_context->windows.get<TForm2>(WindowSet::Form2);
+    if (ringing == nullptr || ringing->isVisible())
+        return;
+    // The ringing starts with the showing: a desktop that keeps the focus elsewhere, or a
+    // message box that holds it, must not keep the alarm silent.
+    ringing->startRinging();
+    m_context->windows.show(ringing);
+}
 
 void AlarmClockPage::cancelUnlessRinging(QObject* sender)
 {

@@ -40,7 +40,9 @@ TForm2::TForm2(WindowSet& windows, WavePlayer& device, QWidget* parent)
 
 TForm2::~TForm2() { ui->MediaPlayer1->Close(); }
 
-void TForm2::FormActivate(QObject* /*sender*/)
+void TForm2::FormActivate(QObject* /*sender*/) { startRinging(); }
+
+void TForm2::startRinging()
 {
     if (Ringing == 0)
         m_noDeviceReported = false;

@@ -25,6 +25,8 @@ public:
     ~TForm2() override;
 
     void FormActivate(QObject* sender);
+    // Sounding from the next tick on, whether or not the desktop activates the window.
+    void startRinging();
     void Timer1Timer(QObject* sender);
     void Button1Click(QObject* sender);
 

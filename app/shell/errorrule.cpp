@@ -1,6 +1,8 @@
 #include "app/shell/errorrule.h"
 
+#include <QHash>
 #include <QMessageBox>
+#include <QPointer>
 
 #include "app/core/errors.h"
 
@@ -8,17 +10,34 @@ namespace pocketrix {
 
 namespace {
 
-void showMessageBox(const QString& message)
+std::uint64_t raisedSoFar = 0;
+
+// The boxes on screen, by their text.
+QHash<QString, QPointer<QMessageBox>>& openBoxes()
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Pocketrix"), message, QMessageBox::Ok);
-    box.exec();
+    static QHash<QString, QPointer<QMessageBox>> boxes;
+    return boxes;
 }
 
-void showInformationBox(const QString& message)
+// The box waits for nobody: the failing handler is abandoned already, and a box that
+// waited would hold up the timer that raised it and every window of the program with
+// it (the alarm among them). A message raised again while its box is up adds nothing.
+void showBox(QMessageBox::Icon icon, const QString& message)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Pocketrix"), message, QMessageBox::Ok);
-    box.exec();
+    QPointer<QMessageBox>& slot = openBoxes()[message];
+    // An answered box is deleted a little later; it is no longer up meanwhile.
+    if (slot != nullptr && slot->isVisible())
+        return;
+    auto* box = new QMessageBox(icon, QStringLiteral("Pocketrix"), message, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    slot = box;
+    box->show();
 }
+
+void showMessageBox(const QString& message) { showBox(QMessageBox::Critical, message); }
+
+void showInformationBox(const QString& message) { showBox(QMessageBox::Information, message); }
 
 ErrorPresenter& presenter()
 {
@@ -60,9 +79,18 @@ void reportError(const QString& message)
 
 void reportError(const std::exception& error)
 {
+    ++raisedSoFar;
     if (dynamic_cast<const SilentAbort*>(&error) != nullptr)
         return;
     reportError(QString::fromStdString(error.what()));
+}
+
+std::uint64_t errorsRaised() { return raisedSoFar; }
+
+void closeMessageBoxes()
+{
+    for (const QPointer<QMessageBox>& box : std::exchange(openBoxes(), {}))
+        delete box.data();
 }
 
 } // namespace pocketrix

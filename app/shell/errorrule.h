@@ -3,8 +3,10 @@
 // handler binding that applies it, the window set with its Show and Hide, and the
 // finishing of a window built from its definition. Uses Qt Widgets and core/.
 
+#include <cstdint>
 #include <exception>
 #include <functional>
+#include <stdexcept>
 #include <utility>
 
 #include <QObject>
@@ -13,7 +15,9 @@
 namespace pocketrix {
 
 // Shows one error message (already followed by its full stop). The default is a
-// message box captioned "Pocketrix" with the stop icon and an OK button.
+// message box captioned "Pocketrix" with the stop icon and an OK button, shown without
+// waiting: it blocks no window and no timer of the program, and a message that is
+// already on screen opens no second box.
 using ErrorPresenter = std::function<void(const QString& message)>;
 
 // Replaces the presenter; returns the one in force before.
@@ -24,10 +28,17 @@ ErrorPresenter setErrorPresenter(ErrorPresenter presenter);
 void reportError(const std::exception& error);
 void reportError(const QString& message);
 
+// How many errors handlers have raised so far, silent aborts included. A control that
+// repeats while held compares it around a step, to stop at the first step that raises.
+std::uint64_t errorsRaised();
+
 // Tells the user something that is no error: a message box captioned "Pocketrix" with
-// the information icon. Replaceable like the error presenter.
+// the information icon, shown like the error boxes. Replaceable like the error presenter.
 ErrorPresenter setInformationPresenter(ErrorPresenter presenter);
 void inform(const QString& message);
+
+// Closes every message box still on screen; the window set does so at the end of the run.
+void closeMessageBoxes();
 
 // Runs one handler under the error rule: an error abandons the rest of the handler and
 // is shown; nothing escapes into Qt's event delivery.
@@ -38,7 +49,7 @@ template <class Handler> void runGuarded(Handler&& handler) noexcept
     } catch (const std::exception& error) {
         reportError(error);
     } catch (...) {
-        reportError(QStringLiteral("Unknown error"));
+        reportError(std::runtime_error("Unknown error"));
     }
 }
 

@@ -16,6 +16,7 @@ WindowSet::~WindowSet()
     // Windows go in reverse order of creation; the main window, and the Jotters it owns, last.
     for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it)
         it->reset();
+    closeMessageBoxes();
 }
 
 void WindowSet::add(Slot slot, std::unique_ptr<QWidget> window)
