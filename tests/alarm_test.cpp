@@ -152,7 +152,8 @@ protected:
     void ringUntilActive()
     {
         ASSERT_TRUE(ringing->isVisible());
-        ASSERT_TRUE(test::waitFor([&] { return ringing->Ringing == 1; }));
+        EXPECT_EQ(ringing->Ringing, 1);
+        ASSERT_TRUE(test::waitFor([&] { return windows->activeWindow() == ringing; }));
     }
 };
 

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -136,6 +137,24 @@ TEST(CalendarPage, AYearWithoutTheDayIsRefusedAndTheSpinnerKeepsTheChoice)
     EXPECT_EQ(program.calendar->Year(), 2032);
     EXPECT_EQ(program.calendar->Day(), 29);
     EXPECT_EQ(program.errors.messages().size(), 3); // 2029, 2030 and 2031
+}
+
+// A held arrow key repeats no further once a step raised; pressing it again steps on.
+TEST(CalendarPage, AHeldYearKeyStopsAtTheFirstStepThatRaises)
+{
+    Program program(2028, 2, 29);
+    auto press = [&](bool repeat) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), repeat);
+        QCoreApplication::sendEvent(program.yearEdit, &key);
+    };
+    press(false);
+    for (int i = 0; i < 5; ++i)
+        press(true);
+    EXPECT_EQ(program.yearEdit->text().toStdString(), "2029");
+    EXPECT_EQ(program.errors.messages().size(), 1);
+    press(false);
+    EXPECT_EQ(program.yearEdit->text().toStdString(), "2030");
+    EXPECT_EQ(program.errors.messages().size(), 2);
 }
 
 TEST(CalendarPage, TheSpinnerStopsAt1700And2300)

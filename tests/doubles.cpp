@@ -3,9 +3,12 @@
 #include <cstdlib>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QMessageBox>
 #include <QThread>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace pocketrix::test {
@@ -85,6 +88,31 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds)
         QThread::msleep(2);
     }
     return true;
+}
+
+QList<QMessageBox*> boxesOnScreen()
+{
+    QList<QMessageBox*> boxes;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(window); box != nullptr && box->isVisible())
+            boxes << box;
+    return boxes;
+}
+
+void Script::at(int milliseconds, std::function<void()> step)
+{
+    QTimer::singleShot(milliseconds, &m_context, std::move(step));
+}
+
+void Script::runFor(int milliseconds)
+{
+    QEventLoop loop;
+    at(milliseconds, [&] {
+        for (QMessageBox* box : boxesOnScreen())
+            box->done(QMessageBox::Ok);
+        loop.quit();
+    });
+    loop.exec();
 }
 
 } // namespace pocketrix::test

@@ -5,11 +5,16 @@
 #include <string>
 #include <vector>
 
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include "app/shell/errorrule.h"
 #include "platform/clock.h"
+
+class QMessageBox;
 
 namespace pocketrix::test {
 
@@ -72,5 +77,24 @@ private:
 
 // Processes events until the condition holds or the time runs out.
 bool waitFor(const std::function<bool()>& condition, int milliseconds = 2000);
+
+// The message boxes of the error rule that are on screen now.
+QList<QMessageBox*> boxesOnScreen();
+
+// Steps at fixed times from now, run by timers, so they go on whatever event loop is
+// running: a program that waited inside a handler would still meet every step, and fail.
+class Script {
+public:
+    Script() { m_clock.start(); }
+    void at(int milliseconds, std::function<void()> step);
+    // Runs the event loop until the given time; boxes still up then are closed, in case
+    // one waits in a loop of its own.
+    void runFor(int milliseconds);
+    qint64 elapsed() const { return m_clock.elapsed(); }
+
+private:
+    QObject m_context;
+    QElapsedTimer m_clock;
+};
 
 } // namespace pocketrix::test

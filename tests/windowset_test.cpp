@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
 
@@ -150,6 +151,49 @@ TEST(ErrorRule, AFailingTimerHandlerGivesOneMessagePerTick)
     timer.stop();
     EXPECT_EQ(errors.messages().size(), failing.runs);
     EXPECT_EQ(errors.messages().first(), "Cannot open file frontend/missing.txt.");
+}
+
+// The real box: shown without waiting, so the failing timer keeps its interval and the
+// other windows stay usable; the same message again opens no second box while it is up.
+TEST(ErrorRule, TheBoxWaitsForNobodyAndShowsAMessageOnce)
+{
+    Failing failing;
+    QTimer timer;
+    timer.setInterval(50);
+    bindHandler(&timer, &QTimer::timeout, &failing, &Failing::Tick);
+    QWidget other;
+    other.show();
+    int ticksWithTheBoxUp = -1;
+    bool otherTookTheFocus = false;
+    QStringList boxes; // what each box on screen showed
+    test::Script script;
+    script.at(0, [&] { timer.start(); });
+    script.at(100, [&] { other.activateWindow(); });
+    script.at(600, [&] {
+        ticksWithTheBoxUp = failing.runs;
+        otherTookTheFocus = other.isActiveWindow();
+        for (const QMessageBox* box : test::boxesOnScreen())
+            boxes << QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
+                                 QString::number(box->standardButtons()), QString::number(box->windowModality())}
+                         .join('|');
+        timer.stop();
+    });
+    script.runFor(700);
+
+    EXPECT_GE(ticksWithTheBoxUp, 8) << "the failing timer kept its interval";
+    EXPECT_TRUE(otherTookTheFocus) << "another window could take the focus with the box up";
+    const QString expected =
+        QStringList{"Pocketrix", "Cannot open file frontend/missing.txt.", QString::number(QMessageBox::Critical),
+                    QString::number(QMessageBox::Ok), QString::number(Qt::NonModal)}
+            .join('|');
+    EXPECT_EQ(boxes.join('\n').toStdString(), expected.toStdString());
+
+    // Once the box is answered, the message opens a box again.
+    EXPECT_TRUE(test::boxesOnScreen().isEmpty());
+    runGuarded([&] { failing.Tick(&timer); });
+    EXPECT_EQ(test::boxesOnScreen().size(), 1);
+    closeMessageBoxes();
+    EXPECT_TRUE(test::boxesOnScreen().isEmpty());
 }
 
 TEST(ErrorRule, ASilentAbortShowsNothing)

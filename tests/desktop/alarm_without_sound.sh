@@ -1,0 +1,91 @@
+#!/bin/bash
+# The alarm on a machine with no usable sound, the real program on an X display with a
+# window manager (run_on_desktop.sh x11), driven by the mouse: at the alarm minute the
+# system bell stands in every second while the "No MCI device open." box is up, and a
+# click on "STOP" silences it, the box still up.
+# Arguments: the program, and the bell listener (pocketrix_xbells).
+set -u
+program=$1
+listen_for_bells=$2
+source=$(cd "$(dirname "$0")/../.." && pwd)
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
+[ -n "$faketime_lib" ] || { echo "libfaketime is not installed"; exit 1; }
+command -v xdotool >/dev/null || { echo "xdotool is not installed"; exit 1; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+check() { # what, then a command that holds when it is right
+    local what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+waitfor() { # seconds, then a command
+    local tries=$(($1 * 10))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ $tries -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+# A click at a point of a window's client area, in the definitions' pixels.
+click_in() {
+    local X Y
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^[XY]=')"
+    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+}
+bells_during() { # seconds: the bells rung meanwhile
+    "$listen_for_bells" >"$work/bells" &
+    local listener=$!
+    sleep "$1"
+    kill $listener
+    wait $listener 2>/dev/null
+    grep -c '^bell$' "$work/bells"
+}
+
+cp -r "$source/frontend" "$work/"
+cd "$work"
+# No sound output at all: opening it fails once the main window is up, which the
+# program tells in a box that stays up. The alarm is left at its start-up time, 00:00.
+SDL_AUDIODRIVER=nonexistent FAKETIME="@2026-12-09 23:59:40" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+    LD_PRELOAD="$faketime_lib" "$program" >"$work/program.log" 2>&1 &
+pids+=($!)
+waitfor 20 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$work/program.log"; exit 1; }
+main=$(visible '^Pocketrix - ' | head -n 1)
+waitfor 10 visible '^Pocketrix$'
+check "the missing sound output is told at start-up, in one box" test "$(visible '^Pocketrix$' | wc -l)" -eq 1
+
+click_in "$main" 323 38  # the "Alarm Clock" tab
+sleep 0.5
+click_in "$main" 183 138 # "Alarm Set"
+waitfor 30 visible '^Beep\.\.\.Beep\.\.\.$' || { echo "FAIL: the ringing window did not appear"; exit 1; }
+ringing=$(visible '^Beep\.\.\.Beep\.\.\.$' | head -n 1)
+sleep 1.5 # the ringing window's first tick tells that no device is open
+check "one more box tells that no device is open" test "$(visible '^Pocketrix$' | wc -l)" -eq 2
+
+bells=$(bells_during 10)
+check "the bell rang at least 8 times in 10 s with the box up (rang $bells)" test "$bells" -ge 8
+check "no further box piled up" test "$(visible '^Pocketrix$' | wc -l)" -eq 2
+
+click_in "$ringing" 122 110 # "STOP"
+check "a click on STOP hides the ringing window" waitfor 3 sh -c "! xdotool search --onlyvisible --name '^Beep\.\.\.Beep\.\.\.\$'"
+bells=$(bells_during 3)
+check "no bell after STOP (rang $bells)" test "$bells" -eq 0
+check "the boxes are still up" test "$(visible '^Pocketrix$' | wc -l)" -eq 2
+
+kill "${pids[0]}"
+wait "${pids[0]}" 2>/dev/null
+if grep -q -E "Sanitizer|runtime error" "$work/program.log"; then
+    echo "FAIL: the program reported:"
+    cat "$work/program.log"
+    failures=$((failures + 1))
+fi
+exit $failures

@@ -1,0 +1,261 @@
+// The alarm's roads through the program as it runs: the window set built as at start-up,
+// the real message boxes, real timers and input, and the real sound through SDL's disk
+// driver. Runs on the platform QT_QPA_PLATFORM names: offscreen in the suite, and under
+// an X11 window manager and a Wayland compositor (see run_on_desktop.sh).
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include "app/shell/windowset.h"
+#include "app/startup.h"
+#include "controls/monthcalendar.h"
+#include "pages/alring3.h"
+#include "pages/services.h"
+#include "platform/drivequery.h"
+#include "platform/programstart.h"
+#include "platform/waveplayer.h"
+#include "tests/doubles.h"
+
+namespace pocketrix {
+namespace {
+
+// The local clock put at a chosen moment and running on in real time from there.
+class MovableClock final : public Clock {
+public:
+    ClockReading now() const override
+    {
+        const qint64 at = QDateTime::currentMSecsSinceEpoch() + m_offset;
+        return localClockReading(at / 1000, static_cast<int>(at % 1000));
+    }
+    void moveTo(const QDateTime& moment)
+    {
+        m_offset = moment.toMSecsSinceEpoch() - QDateTime::currentMSecsSinceEpoch();
+    }
+
+private:
+    qint64 m_offset = 0;
+};
+
+// The program as main() builds it, in a fresh folder with the help data, its sound going
+// to a file through SDL's disk driver.
+struct TheProgram : ::testing::Test {
+    QTemporaryDir folder;
+    QString previousFolder = QDir::currentPath();
+    std::optional<test::ScopedEnv> driver, output;
+    MovableClock clock;
+    LocaleValues locale;
+    StatvfsDriveQuery drive;
+    SystemProgramStarter programs;
+    SdlWavePlayer sound; // before the windows, so the ringing window closes it first
+    Services services{&clock, &locale, &programs, &drive};
+    std::unique_ptr<WindowSet> windows;
+
+    QString deviceFile() const { return folder.filePath(QStringLiteral("device.raw")); }
+
+    void start(const QDateTime& moment, const QString& missingHelpFile = {})
+    {
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_TRUE(QDir().mkpath(folder.filePath(QStringLiteral("frontend"))));
+        const QDir help(QStringLiteral(POCKETRIX_HELP_DATA));
+        for (const QString& name : help.entryList(QDir::Files)) {
+            if (QStringLiteral("frontend/") + name != missingHelpFile) {
+                ASSERT_TRUE(QFile::copy(help.filePath(name), folder.filePath(QStringLiteral("frontend/") + name)));
+            }
+        }
+        QDir::setCurrent(folder.path());
+        driver.emplace("SDL_AUDIODRIVER", "disk");
+        output.emplace("SDL_DISKAUDIOFILE", deviceFile().toLocal8Bit().constData());
+        clock.moveTo(moment);
+        windows = std::make_unique<WindowSet>();
+        createWindows(*windows, services, sound);
+        windows->start();
+        ASSERT_TRUE(test::waitFor([&] { return windows->started(); }));
+        ASSERT_TRUE(test::boxesOnScreen().isEmpty()) << "the program starts without a message";
+        // The main window's first activation cancels any alarm, as every return to it does,
+        // so it comes before the alarm is set. A compositor without a keyboard (weston's
+        // headless one) activates no window at all.
+        test::waitFor([&] { return windows->activeWindow() == window(WindowSet::mainform); }, 3000);
+    }
+
+    void TearDown() override
+    {
+        windows.reset();
+        QDir::setCurrent(previousFolder);
+    }
+
+    QWidget* window(WindowSet::Slot slot) const { return windows->window(slot); }
+    template <class T> T* control(WindowSet::Slot slot, const char* name) const
+    {
+        auto* found = window(slot)->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    template <class T> T* control(QWidget* within, const char* name) const
+    {
+        auto* found = within->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // A click on a tab of the main window, as the user changes the page.
+    QWidget* openPage(const char* page)
+    {
+        auto* pages = control<QTabWidget>(WindowSet::mainform, "PageControl1");
+        auto* tab = control<QWidget>(pages, page);
+        QTabBar* bar = pages->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(pages->indexOf(tab)).center());
+        EXPECT_EQ(pages->currentWidget(), tab);
+        return tab;
+    }
+
+    bool focusIsOn(QWidget* window) const { return QGuiApplication::focusWindow() == window->windowHandle(); }
+};
+
+// Whether any sound has reached the output since the last call: the disk driver writes a
+// fresh file each time the player opens the output for a sound.
+class Output {
+public:
+    // What is there already (the output check at start-up) counts as heard.
+    explicit Output(QString path) : m_path(std::move(path)) { changed(); }
+    bool changed()
+    {
+        const QFileInfo file(m_path);
+        const auto now = std::make_pair(file.size(), file.lastModified().toMSecsSinceEpoch());
+        const bool changed = file.exists() && file.size() > 0 && now != m_last;
+        m_last = now;
+        return changed;
+    }
+
+private:
+    QString m_path;
+    std::pair<qint64, qint64> m_last{0, 0};
+};
+
+struct FocusCase {
+    const char* what;
+    bool errorBox; // a help topic whose file is missing leaves its error box up
+};
+
+class AlarmRoad : public TheProgram, public ::testing::WithParamInterface<FocusCase> {};
+
+// Set, another window holds the focus, the minute comes, the sound reaches the output
+// within two seconds, and "STOP" silences it.
+TEST_P(AlarmRoad, RingsWhileAnotherWindowHoldsTheFocusAndStopSilencesIt)
+{
+    const FocusCase& c = GetParam();
+    const QDate day(2026, 12, 9);
+    start(QDateTime(day, QTime(23, 59, 30)), QStringLiteral("frontend/pktxtxt3.txt"));
+    QWidget* alarmPage = openPage("TabSheet5");
+    QTest::mouseClick(control<QPushButton>(alarmPage, "Button1"), Qt::LeftButton);
+    ASSERT_TRUE(control<QPushButton>(alarmPage, "Button2")->isVisible()) << "the alarm is set for 00:00";
+
+    control<QAction>(WindowSet::mainform, "Details1")->trigger();
+    QWidget* help = window(WindowSet::Helpful);
+    ASSERT_TRUE(help->isVisible());
+    auto* ringing = static_cast<TForm2*>(window(WindowSet::Form2));
+    Output output(deviceFile());
+
+    test::Script script;
+    qint64 minuteAt = -1, firstSoundAt = -1, lastSoundAt = -1, stoppedAt = -1;
+    QWindow* focusBeforeTheMinute = nullptr;
+    int boxesAtTheMinute = -1, alarmSetAtTheMinute = -1;
+    if (c.errorBox) // the "System" topic, whose text is missing
+        script.at(0, [&] { QTest::mouseClick(control<QPushButton>(help, "Button3"), Qt::LeftButton); });
+    script.at(300, [&] { clock.moveTo(QDateTime(day, QTime(23, 59, 58, 500))); });
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (minuteAt < 0 && clock.now().minute == 0) {
+            minuteAt = script.elapsed();
+            boxesAtTheMinute = static_cast<int>(test::boxesOnScreen().size());
+            alarmSetAtTheMinute = control<QPushButton>(alarmPage, "Button2")->isVisible() ? 1 : 0;
+        }
+        if (minuteAt < 0)
+            focusBeforeTheMinute = QGuiApplication::focusWindow();
+        if (output.changed()) {
+            lastSoundAt = script.elapsed();
+            if (firstSoundAt < 0)
+                firstSoundAt = lastSoundAt;
+        }
+    });
+    watch.start(10);
+    script.at(4500, [&] {
+        stoppedAt = script.elapsed();
+        QTest::mouseClick(control<QPushButton>(ringing, "Button1"), Qt::LeftButton);
+    });
+    script.runFor(8500);
+    watch.stop();
+
+    ASSERT_GE(minuteAt, 0);
+    EXPECT_NE(focusBeforeTheMinute, window(WindowSet::mainform)->windowHandle())
+        << "another window holds the focus when the minute comes";
+    EXPECT_EQ(boxesAtTheMinute, c.errorBox ? 1 : 0);
+    EXPECT_EQ(alarmSetAtTheMinute, 1);
+    ASSERT_GE(firstSoundAt, 0) << "no sound reached the output";
+    EXPECT_LE(firstSoundAt - minuteAt, 2000) << "the first sound came too late";
+    EXPECT_GE(firstSoundAt, minuteAt);
+    EXPECT_EQ(ringing->Ringing, 0);
+    EXPECT_FALSE(ringing->isVisible());
+    // The sound that plays at "STOP" plays to its end (well under a second); none follows.
+    EXPECT_LT(lastSoundAt, stoppedAt + 1000) << "the alarm went on sounding after STOP";
+}
+
+INSTANTIATE_TEST_SUITE_P(FocusHolders, AlarmRoad,
+                         ::testing::Values(FocusCase{"the help reader", false},
+                                           FocusCase{"an error box over the help reader", true}),
+                         [](const auto& info) { return info.param.errorBox ? "ErrorBox" : "HelpReader"; });
+
+// Holding the year's up arrow from 29 February 2028: the first step raises, and the
+// arrow stops there as if released.
+TEST_F(TheProgram, AHeldYearArrowStopsAtTheFirstStepThatRaises)
+{
+    start(QDateTime(QDate(2028, 2, 29), QTime(12, 0)));
+    QWidget* calendarPage = openPage("TabSheet3");
+    auto* calendar = control<MonthCalendar>(calendarPage, "Calendar1");
+    auto* year = control<QLineEdit>(calendarPage, "Edit1");
+    QToolButton* up = nullptr;
+    for (auto* arrow : control<QWidget>(calendarPage, "UpDown1")->findChildren<QToolButton*>())
+        if (arrow->accessibleName() == QStringLiteral("Year up"))
+            up = arrow;
+    ASSERT_NE(up, nullptr);
+
+    test::Script script;
+    int boxesWhileHeld = -1;
+    QString yearWhileHeld, yearAfterRelease;
+    script.at(0, [&] { QTest::mousePress(up, Qt::LeftButton); });
+    script.at(2000, [&] {
+        boxesWhileHeld = static_cast<int>(test::boxesOnScreen().size());
+        yearWhileHeld = year->text();
+        QTest::mouseRelease(up, Qt::LeftButton);
+        up->setDown(false); // where the release could not reach the arrow
+    });
+    script.at(2400, [&] { yearAfterRelease = year->text(); });
+    script.runFor(2600);
+
+    EXPECT_EQ(boxesWhileHeld, 1);
+    EXPECT_EQ(yearWhileHeld.toStdString(), "2029");
+    EXPECT_EQ(yearAfterRelease.toStdString(), "2029") << "the release adds no step";
+    EXPECT_EQ(calendar->Year(), 2028);
+    EXPECT_EQ(calendar->Day(), 29);
+}
+
+} // namespace
+} // namespace pocketrix

@@ -1,0 +1,57 @@
+#!/bin/bash
+# Runs a command on a desktop of its own: "x11" is an X server (Xvfb) with the openbox
+# window manager, "wayland" the weston compositor with its headless backend.
+set -u
+kind=$1
+shift
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+waitfor() { # seconds, then a command that succeeds once the desktop is up
+    local tries=$(($1 * 10))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ $tries -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+case "$kind" in
+x11)
+    command -v Xvfb >/dev/null && command -v openbox >/dev/null || { echo "Xvfb or openbox is not installed"; exit 1; }
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    pids+=($!)
+    waitfor 10 test -s "$work/display" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+    export DISPLAY=":$(cat "$work/display")"
+    unset WAYLAND_DISPLAY
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    waitfor 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        { echo "openbox did not start"; cat "$work/openbox.log"; exit 1; }
+    export QT_QPA_PLATFORM=xcb
+    ;;
+wayland)
+    command -v weston >/dev/null || { echo "weston is not installed"; exit 1; }
+    export XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    weston --backend=headless-backend.so --socket=pocketrix --idle-time=0 --width=1280 --height=800 \
+        >"$work/weston.log" 2>&1 &
+    pids+=($!)
+    waitfor 10 test -S "$XDG_RUNTIME_DIR/pocketrix" || { echo "weston did not start"; cat "$work/weston.log"; exit 1; }
+    export WAYLAND_DISPLAY=pocketrix QT_QPA_PLATFORM=wayland
+    unset DISPLAY
+    ;;
+*)
+    echo "usage: $0 x11|wayland command..." >&2
+    exit 2
+    ;;
+esac
+
+"$@"
