@@ -317,6 +317,27 @@ TEST_F(HelpReader, APictureShownBeforeAFailureCanBeScrolledToItsEnd)
                                         << scroll->horizontalScrollBar()->maximum();
 }
 
+// Below and beside a short topic the box is as white as behind its elements.
+TEST_F(HelpReader, TheScrollBoxIsWhiteOverItsWholeArea)
+{
+    press(2);
+    auto* scroll = child<QScrollArea>("ScrollBox1");
+    reader().show();
+    QCoreApplication::processEvents();
+    QWidget* viewport = scroll->viewport();
+    const QRect content = child<QWidget>("ScrollBox1Content")->geometry();
+    ASSERT_LT(content.height(), viewport->height()) << "the topic must leave space below it";
+    ASSERT_LT(content.width(), viewport->width()) << "and beside it";
+    const QImage picture = scroll->grab(viewport->geometry()).toImage();
+    int grey = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (!content.contains(x, y) && picture.pixelColor(x, y) != QColor(255, 255, 255))
+                ++grey;
+    EXPECT_EQ(grey, 0) << "of " << picture.width() * picture.height() << " pixels, "
+                       << qPrintable(picture.pixelColor(viewport->width() - 2, viewport->height() - 2).name());
+}
+
 TEST_F(HelpReader, AMissingIntroductionGivesOneMessageAtCreation)
 {
     remove("pktxhlp1.bmp");

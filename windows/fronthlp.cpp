@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QImageReader>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
@@ -114,6 +115,13 @@ THelpful::THelpful(WindowSet& windows, QWidget* parent)
     bindHandler(ui->Button6, &QPushButton::clicked, this, &THelpful::Button6Click);
 
     finishWindow(this);
+    // White over the box's whole visible area, not only as far as the content reaches;
+    // the content takes the colour from it.
+    QWidget* visible = ui->ScrollBox1->viewport();
+    QPalette white = visible->palette();
+    white.setColor(QPalette::Window, QColor(255, 255, 255));
+    visible->setPalette(white);
+    visible->setAutoFillBackground(true);
     for (QTextEdit* memo : {ui->Memo1, ui->Memo2, ui->Memo3})
         memo->document()->setDocumentMargin(0);
     runGuarded([this] { FormCreate(this); });
