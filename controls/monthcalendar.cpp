@@ -325,14 +325,17 @@ void MonthCalendar::drawCell(QPainter& painter, GridCell cell) const
 
     if (m_gridLineWidth <= 0)
         return;
-    // Lines run along the right and lower side of every cell.
+    // Lines run only between cells, each along the right and lower side of the cell
+    // before it; what the column width leaves over at the right keeps the control's colour.
     QColor line = kDayLineColour;
     if (header)
         line = kHeaderLineColour;
     else if (colours.color(QPalette::Base) == kDayLineColour)
         line = kDayLineOnSilverColour;
-    painter.fillRect(rect.right() + 1, rect.top(), m_gridLineWidth, rect.height() + m_gridLineWidth, line);
-    painter.fillRect(rect.left(), rect.bottom() + 1, rect.width(), m_gridLineWidth, line);
+    if (cell.column < kGridColumns - 1)
+        painter.fillRect(rect.right() + 1, rect.top(), m_gridLineWidth, rect.height() + m_gridLineWidth, line);
+    if (cell.row < kGridRows - 1)
+        painter.fillRect(rect.left(), rect.bottom() + 1, rect.width(), m_gridLineWidth, line);
 }
 
 } // namespace pocketrix

@@ -24,6 +24,10 @@ Tmainform::Tmainform(const Services& services, WindowSet& windows)
     bindHandler(ui->About1, &QAction::triggered, this, &Tmainform::About1Click);
 
     finishWindow(this);
+    // The pages show the button face of the frame around them, the colour their group
+    // box and pie gauge are drawn on, rather than the lighter pane the style paints.
+    for (int index = 0; index < ui->PageControl1->count(); ++index)
+        ui->PageControl1->widget(index)->setAutoFillBackground(true);
     ui->TabSheet1->attach(m_pages);
     ui->TabSheet2->attach(m_pages);
     ui->TabSheet3->attach(m_pages);

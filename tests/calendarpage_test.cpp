@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -193,6 +194,26 @@ TEST(CalendarPage, GenerateReminderOpensTheWindowForTheChosenDay)
     QTest::mouseClick(program.generate, Qt::LeftButton);
     EXPECT_EQ(program.form3->reminderTarget(), "15122026.rem");
     EXPECT_EQ(program.form3->windowTitle(), QStringLiteral("Generate Reminder For December 15, 2026"));
+}
+
+// Both drop-down lists of the pages are defined with items 13 pixels high.
+TEST(CalendarPage, DropDownItemsAreThirteenPixelsHigh)
+{
+    Program program(2026, 12, 7);
+    program.main->show();
+    for (const char* name : {"ComboBox1", "ComboBox2"}) {
+        SCOPED_TRACE(name);
+        auto* list = program.main->findChild<QComboBox*>(QString::fromLatin1(name));
+        ASSERT_NE(list, nullptr);
+        list->showPopup();
+        QAbstractItemView* items = list->view();
+        ASSERT_TRUE(test::waitFor([items] { return items->isVisible(); }));
+        std::vector<int> heights;
+        for (int row = 0; row < list->count(); ++row)
+            heights.push_back(items->visualRect(list->model()->index(row, 0)).height());
+        EXPECT_EQ(heights, std::vector<int>(static_cast<std::size_t>(list->count()), 13));
+        list->hidePopup();
+    }
 }
 
 TEST(ReminderWindow, OkWritesTheTypedLinesAndCancelKeepsThem)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -288,6 +289,53 @@ TEST_F(HelpReader, AMissingBlankPictureLeavesTheOldPictures)
     EXPECT_TRUE(memo(3)->toPlainText().isEmpty());
     EXPECT_EQ(image(1)->size(), QSize(20, 50)); // the title picture of the Introduction
     EXPECT_EQ(image(2)->size(), QSize(40, 30));
+}
+
+// A picture that came in before the failure stays where the last stacking put its image;
+// the whole of it can still be scrolled to.
+TEST_F(HelpReader, APictureShownBeforeAFailureCanBeScrolledToItsEnd)
+{
+    QImage large(700, 600, QImage::Format_RGB32);
+    large.fill(Qt::darkGreen);
+    press(2); // Programs: a short page, 114 pixels
+    ASSERT_TRUE(large.save(m_dir.filePath("frontend/pktxhlp2.bmp"), "BMP"));
+    remove("pktxtxt3.txt");
+    auto* scroll = child<QScrollArea>("ScrollBox1");
+    reader().show();
+
+    press(3);
+    EXPECT_EQ(m_errors.messages(), QStringList{"Cannot open file frontend/pktxtxt3.txt."});
+    EXPECT_EQ(image(1)->geometry(), QRect(16, 18, 700, 600)); // at the top Programs gave it
+    EXPECT_EQ(child<QWidget>("ScrollBox1Content")->size(), QSize(716, 618));
+    // Both scroll bars reach the far edges of the picture.
+    const auto reaches = [scroll] {
+        const QSize visible = scroll->viewport()->size();
+        return scroll->verticalScrollBar()->maximum() == 618 - visible.height() &&
+               scroll->horizontalScrollBar()->maximum() == 716 - visible.width();
+    };
+    EXPECT_TRUE(test::waitFor(reaches)) << scroll->verticalScrollBar()->maximum() << " "
+                                        << scroll->horizontalScrollBar()->maximum();
+}
+
+// Below and beside a short topic the box is as white as behind its elements.
+TEST_F(HelpReader, TheScrollBoxIsWhiteOverItsWholeArea)
+{
+    press(2);
+    auto* scroll = child<QScrollArea>("ScrollBox1");
+    reader().show();
+    QCoreApplication::processEvents();
+    QWidget* viewport = scroll->viewport();
+    const QRect content = child<QWidget>("ScrollBox1Content")->geometry();
+    ASSERT_LT(content.height(), viewport->height()) << "the topic must leave space below it";
+    ASSERT_LT(content.width(), viewport->width()) << "and beside it";
+    const QImage picture = scroll->grab(viewport->geometry()).toImage();
+    int grey = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (!content.contains(x, y) && picture.pixelColor(x, y) != QColor(255, 255, 255))
+                ++grey;
+    EXPECT_EQ(grey, 0) << "of " << picture.width() * picture.height() << " pixels, "
+                       << qPrintable(picture.pixelColor(viewport->width() - 2, viewport->height() - 2).name());
 }
 
 TEST_F(HelpReader, AMissingIntroductionGivesOneMessageAtCreation)

@@ -96,6 +96,36 @@ TEST_F(MainWindowFixture, ALocaleChangeReachesTheTitleAtTheNextMinute)
     EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral("10:30 PM")));
 }
 
+// Every page, and the group box and pie gauge on the System page, show the button face
+// that the main window shows around the tab control.
+TEST_F(MainWindowFixture, PagesShowTheButtonFaceOfTheFrame)
+{
+    main->show();
+    auto* pages = main->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    ASSERT_NE(pages, nullptr);
+    const std::string face = main->palette().color(QPalette::Button).name().toStdString();
+    const auto pixel = [this](const QWidget* widget, QPoint point) {
+        return main->grab().toImage().pixelColor(widget->mapTo(main.get(), point)).name().toStdString();
+    };
+    EXPECT_EQ(pixel(main->centralWidget(), {200, 26}), face) << "between the banner and the tabs";
+    for (int index = 0; index < pages->count(); ++index) {
+        SCOPED_TRACE(pages->tabText(index).toStdString());
+        pages->setCurrentIndex(index);
+        QCoreApplication::processEvents();
+        const QWidget* page = pages->widget(index);
+        EXPECT_EQ(pixel(page, {page->width() - 3, 1}), face);
+        EXPECT_EQ(pixel(page, {1, page->height() - 2}), face);
+    }
+    pages->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    const auto* group = main->findChild<QWidget*>(QStringLiteral("GroupBox1"));
+    const auto* gauge = main->findChild<QWidget*>(QStringLiteral("Gauge1"));
+    ASSERT_NE(group, nullptr);
+    ASSERT_NE(gauge, nullptr);
+    EXPECT_EQ(pixel(group, {20, 60}), face) << "inside the group box";
+    EXPECT_EQ(pixel(gauge, {1, 1}), face) << "the gauge's corner, inside its frame";
+}
+
 } // namespace
 } // namespace pocketrix
 

@@ -293,5 +293,38 @@ TEST(MonthCalendar, DrawsHighlightHeaderAndLines)
     EXPECT_EQ(image.pixelColor(day.left() + 1, day.top() + 1), colours.color(QPalette::Base));
 }
 
+// Lines run only between cells: the column of pixels that the rounding of the column
+// width leaves after column 6 has the control's colour.
+TEST(MonthCalendar, DrawsLinesOnlyBetweenCells)
+{
+    Calendar calendar(2026, 12, 7);
+    const QImage image = calendar.widget.grab().toImage();
+    const QColor base = calendar.widget.palette().color(QPalette::Base);
+    ASSERT_EQ(calendar.widget.cellRect({6, 0}).right() + 1, calendar.widget.contentsRect().right())
+        << "one spare column of pixels at the right";
+    struct Probe {
+        const char* what;
+        GridCell cell;
+        QColor colour;
+    } probes[] = {
+        {"between the last two header cells", {5, 0}, QColor(0, 0, 0)},
+        {"between the last two day cells", {5, 3}, QColor(192, 192, 192)},
+        {"right of the last header cell", {6, 0}, base},
+        {"right of the last day cell", {6, 3}, base},
+        {"right of the last cell of week row 6", {6, 6}, base},
+    };
+    for (const Probe& probe : probes) {
+        SCOPED_TRACE(probe.what);
+        const QRect cell = calendar.widget.cellRect(probe.cell);
+        QStringList column;
+        for (int y = cell.top() + 1; y < cell.bottom(); ++y)
+            column << image.pixelColor(cell.right() + 1, y).name();
+        EXPECT_EQ(column.join(' ').toStdString(),
+                  QStringList(QList<QString>(column.size(), probe.colour.name())).join(' ').toStdString());
+    }
+    // No line below week row 6: the rows fill the client area exactly.
+    EXPECT_EQ(calendar.widget.cellRect({0, 6}).bottom(), calendar.widget.contentsRect().bottom());
+}
+
 } // namespace
 } // namespace pocketrix

@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QImageReader>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
@@ -114,6 +115,13 @@ THelpful::THelpful(WindowSet& windows, QWidget* parent)
     bindHandler(ui->Button6, &QPushButton::clicked, this, &THelpful::Button6Click);
 
     finishWindow(this);
+    // White over the box's whole visible area, not only as far as the content reaches;
+    // the content takes the colour from it.
+    QWidget* visible = ui->ScrollBox1->viewport();
+    QPalette white = visible->palette();
+    white.setColor(QPalette::Window, QColor(255, 255, 255));
+    visible->setPalette(white);
+    visible->setAutoFillBackground(true);
     for (QTextEdit* memo : {ui->Memo1, ui->Memo2, ui->Memo3})
         memo->document()->setDocumentMargin(0);
     runGuarded([this] { FormCreate(this); });
@@ -175,7 +183,8 @@ void THelpful::readTopicFiles(const HelpTopic& topic, TopicTexts& read)
 }
 
 // What was read goes into the memos; the page is stacked only when the whole topic was
-// read.
+// read. A picture that came in before a failure keeps the place the last stacking gave
+// its image, so the scrolling range must still grow to reach all of it.
 void THelpful::showTopic(const TopicTexts& read, bool complete)
 {
     if (read.heading)
@@ -186,6 +195,8 @@ void THelpful::showTopic(const TopicTexts& read, bool complete)
         showText(ui->Memo3, *read.second);
     if (complete)
         AdjustSpacing(this);
+    else
+        fitScrollRange();
 }
 
 void THelpful::ChangeFile(QObject* /*sender*/)
@@ -228,8 +239,13 @@ void THelpful::AdjustSpacing(QObject* /*sender*/)
     ui->Memo2->setGeometry(ui->Memo2->x(), stack.firstTextTop, ui->Memo2->width(), stack.firstTextHeight);
     ui->Image2->move(ui->Image2->x(), stack.secondPictureTop);
     ui->Memo3->setGeometry(ui->Memo3->x(), stack.secondTextTop, ui->Memo3->width(), stack.secondTextHeight);
+    fitScrollRange();
+}
 
-    // The scrolling range reaches the lowest and the rightmost element.
+// The scrolling range reaches the lowest and the rightmost element, wherever the last
+// stacking left them.
+void THelpful::fitScrollRange()
+{
     int right = 0;
     int bottom = 0;
     for (QWidget* element :

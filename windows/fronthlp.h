@@ -59,6 +59,7 @@ private:
     TopicTexts readTopic(const HelpTopic& topic);
     void readTopicFiles(const HelpTopic& topic, TopicTexts& read);
     void showTopic(const TopicTexts& read, bool complete);
+    void fitScrollRange();
     bool m_introductionPending = false;
 
     std::unique_ptr<Ui::Helpful> ui;

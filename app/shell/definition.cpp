@@ -3,11 +3,14 @@
 #include <cmath>
 
 #include <QAbstractButton>
+#include <QAbstractItemDelegate>
 #include <QBitmap>
+#include <QComboBox>
 #include <QFont>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QVariant>
 #include <QWidget>
@@ -28,6 +31,37 @@ void toPixelFont(QWidget* widget)
     for (QObject* child : widget->children())
         if (auto* childWidget = qobject_cast<QWidget*>(child))
             toPixelFont(childWidget);
+}
+
+// Draws the items of a drop-down list as the list's own delegate does, at the item
+// height of the definition.
+class FixedItemHeight final : public QAbstractItemDelegate {
+public:
+    FixedItemHeight(QAbstractItemDelegate* look, int height, QObject* parent)
+        : QAbstractItemDelegate(parent), m_look(look), m_height(height)
+    {
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        m_look->paint(painter, option, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {m_look->sizeHint(option, index).width(), m_height};
+    }
+
+private:
+    QPointer<QAbstractItemDelegate> m_look;
+    int m_height;
+};
+
+void applyItemHeights(QWidget* window)
+{
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        const QVariant height = list->property("definitionItemHeight");
+        if (height.isValid() && dynamic_cast<FixedItemHeight*>(list->itemDelegate()) == nullptr)
+            list->setItemDelegate(new FixedItemHeight(list->itemDelegate(), height.toInt(), list));
+    }
 }
 
 Qt::WindowFlags flagsFor(const QString& border)
@@ -65,6 +99,7 @@ void useGlyphBackground(QAbstractButton* button)
 void finishWindow(QWidget* window)
 {
     applyPixelFonts(window);
+    applyItemHeights(window);
 
     const QString border = window->property("definitionBorder").toString();
     const QPoint position = window->property("definitionPos").toPoint();

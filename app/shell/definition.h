@@ -10,7 +10,8 @@ namespace pocketrix {
 // installed look-alikes at the definitions' pixel heights, and the window gets the
 // screen position (dynamic property "definitionPos"), client size
 // ("definitionClient", default: the size of the definition) and border
-// ("definitionBorder": "single", "dialog" or "sizeable") the definition gives.
+// ("definitionBorder": "single", "dialog" or "sizeable") the definition gives, and
+// each drop-down list the item height of its definition ("definitionItemHeight").
 void finishWindow(QWidget* window);
 
 // Makes the reference fonts of the definitions resolve to installed fonts of the same

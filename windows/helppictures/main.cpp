@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "app/shell/definition.h"
@@ -217,6 +218,11 @@ int main(int argc, char** argv)
     setMemoText(jotter, QStringLiteral("Ring the garage about the car.\nBuy stamps."));
     QWidget* reminder = windows.window(WindowSet::Form3);
     setMemoText(reminder, QStringLiteral("Anna's birthday: call her before noon."));
+    // The reminder window as "Generate Reminder" opens it, with the chosen day in its
+    // caption.
+    if (auto* calendarPage = main->findChild<QWidget*>(QStringLiteral("TabSheet3")))
+        if (auto* generate = calendarPage->findChild<QPushButton*>(QStringLiteral("Button3")))
+            generate->click();
 
     bool ok = true;
     ok &= writeBitmap(titlePicture(), folder.filePath(QStringLiteral("pktxtite.bmp")));
