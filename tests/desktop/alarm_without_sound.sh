@@ -7,33 +7,17 @@
 set -u
 program=$1
 listen_for_bells=$2
-source=$(cd "$(dirname "$0")/../.." && pwd)
+repository=$(cd "$(dirname "$0")/../.." && pwd)
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
 [ -n "$faketime_lib" ] || { echo "libfaketime is not installed"; exit 1; }
 command -v xdotool >/dev/null || { echo "xdotool is not installed"; exit 1; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/common.sh"
 failures=0
 check() { # what, then a command that holds when it is right
     local what=$1
     shift
     if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
-waitfor() { # seconds, then a command
-    local tries=$(($1 * 10))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ $tries -gt 0 ] || return 1
-        sleep 0.1
-    done
 }
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
 # A click at a point of a window's client area, in the definitions' pixels.
@@ -51,7 +35,7 @@ bells_during() { # seconds: the bells rung meanwhile
     grep -c '^bell$' "$work/bells"
 }
 
-cp -r "$source/frontend" "$work/"
+cp -r "$repository/frontend" "$work/"
 cd "$work"
 # No sound output at all: opening it fails once the main window is up, which the
 # program tells in a box that stays up. The alarm is left at its start-up time, 00:00.
