@@ -1,3 +1,5 @@
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -120,6 +122,44 @@ TEST(CalendarPage, AMonthWithoutTheDayIsRefusedAndTheListKeepsTheChoice)
     EXPECT_EQ(program.calendar->Month(), 3);
     EXPECT_EQ(program.calendar->Day(), 30);
     EXPECT_EQ(program.errors.messages().size(), 1);
+}
+
+// Chooses a month in the open list of the month box, as the user would.
+void pickFromList(QComboBox* box, int index, bool byMouse)
+{
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    ASSERT_TRUE(test::waitFor([&] { return list->isVisible(); }));
+    const QModelIndex item = list->model()->index(index, 0);
+    if (byMouse) {
+        // The list ignores a release that follows its opening too closely.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+    } else {
+        list->setCurrentIndex(item);
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    ASSERT_TRUE(test::waitFor([&] { return !list->isVisible(); }));
+}
+
+TEST(CalendarPage, PickingTheMonthAlreadyChosenRunsNothing)
+{
+    for (const bool byMouse : {false, true}) {
+        SCOPED_TRACE(byMouse ? "by mouse" : "by keyboard");
+        Program program(2026, 1, 30);
+        QTest::keyClick(program.monthList, Qt::Key_Down);
+        ASSERT_EQ(program.errors.messages().size(), 1);
+
+        pickFromList(program.monthList, 1, byMouse); // February again
+        EXPECT_EQ(program.errors.messages().size(), 1) << "no second message for the same choice";
+        EXPECT_EQ(program.monthList->currentText(), QStringLiteral("February"));
+        EXPECT_EQ(program.calendar->Month(), 1);
+
+        pickFromList(program.monthList, 2, byMouse); // a real change still moves the calendar
+        EXPECT_EQ(program.calendar->Month(), 3);
+        EXPECT_EQ(program.calendar->Day(), 30);
+        EXPECT_EQ(program.errors.messages().size(), 1);
+    }
 }
 
 TEST(CalendarPage, AYearWithoutTheDayIsRefusedAndTheSpinnerKeepsTheChoice)
