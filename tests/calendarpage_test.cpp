@@ -251,6 +251,45 @@ TEST(ReminderWindow, OkWritesTheTypedLinesAndCancelKeepsThem)
     EXPECT_EQ(fileBytes(QStringLiteral("07122026.rem")), QByteArray());
 }
 
+// Types text as keys would, one character at a time; "\n" is Enter and "\v" Shift+Enter.
+void typeInto(QWidget* widget, const QString& typed)
+{
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        if (typed[i] == u'\n' || typed[i] == u'\v') {
+            QTest::keyClick(widget, Qt::Key_Return, typed[i] == u'\v' ? Qt::ShiftModifier : Qt::NoModifier);
+            continue;
+        }
+        const qsizetype length = typed[i].isHighSurrogate() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, typed.mid(i, length), Qt::NoModifier);
+        i += length - 1;
+    }
+}
+
+TEST(ReminderWindow, OkWritesEverythingTypedByteForByte)
+{
+    const InFreshFolder folder;
+    struct Case {
+        const char* what;
+        QString typed;
+        QByteArray bytes;
+    } cases[] = {
+        {"a non-breaking space", QStringLiteral("9\u00a0am"), QByteArray("9\xc2\xa0") + "am"},
+        {"letters of every plane", QStringLiteral("\u20ac \u0f40 \U0001f600"),
+         QByteArrayLiteral("\xe2\x82\xac \xe0\xbd\x80 \xf0\x9f\x98\x80")},
+        {"Enter and Shift+Enter both break the line", QStringLiteral("one\ntwo\vthree"),
+         QByteArrayLiteral("one\r\ntwo\r\nthree")},
+    };
+    Program program(2026, 12, 7);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTest::mouseClick(program.generate, Qt::LeftButton);
+        program.memo->clear();
+        typeInto(program.memo, c.typed);
+        program.pressButton("Button1");
+        EXPECT_EQ(fileBytes(QStringLiteral("07122026.rem")), c.bytes);
+    }
+}
+
 TEST(ReminderWindow, AFailedWriteKeepsTheWindowTextAndOldFile)
 {
     const InFreshFolder folder;

@@ -89,6 +89,26 @@ TEST(ReminderFile, EncodingPutsCrLfBetweenLinesOnly)
     EXPECT_EQ(encodeMemoText("abcdefgh\n12345678").size(), 18U);
 }
 
+TEST(ReminderFile, EditorTextIsWrittenAsTypedWithCrLfForEachBreak)
+{
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string bytes;
+    } cases[] = {
+        {"paragraphs (Enter)", "one\u2029two", "one\r\ntwo"},
+        {"a line break within one (Shift+Enter)", "one\u2028two", "one\r\ntwo"},
+        {"a break at the end and an empty line", "a\u2029\u2029b\u2029", "a\r\n\r\nb\r\n"},
+        {"a non-breaking space stays", "9\u00a0am", std::string("9\xc2\xa0") + "am"},
+        {"neighbours of the separators stay", "\u2027\u202a\u2030", "\xe2\x80\xa7\xe2\x80\xaa\xe2\x80\xb0"},
+        {"an empty memo", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(encodeEditorText(c.text), c.bytes);
+    }
+}
+
 TEST(ReminderFile, DecodingNormalisesLineBreaksAndStopsAtNul)
 {
     struct Case {
@@ -173,7 +193,6 @@ TEST(ReminderFile, ReadingStopsAtTheCapacityWithoutWaitingForTheEnd)
     readerDone.set_value();
     writer.join();
 }
-
 
 TEST(ReminderFile, SavingReplacesTheOldFileWhole)
 {

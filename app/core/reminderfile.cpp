@@ -56,6 +56,24 @@ std::string encodeMemoText(std::string_view text)
     return bytes;
 }
 
+std::string encodeEditorText(std::string_view text)
+{
+    constexpr std::string_view kLineSeparator = "\xe2\x80\xa8";
+    constexpr std::string_view kParagraphSeparator = "\xe2\x80\xa9";
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with(kLineSeparator) || rest.starts_with(kParagraphSeparator)) {
+            lines += '\n';
+            i += kLineSeparator.size() - 1;
+        } else {
+            lines += text[i];
+        }
+    }
+    return encodeMemoText(lines);
+}
+
 void MemoTextDecoder::append(std::string_view piece)
 {
     if (piece.size() > m_capacity - m_text.size())
