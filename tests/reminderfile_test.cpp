@@ -173,6 +173,37 @@ TEST(ReminderFile, ReadingAFile)
     EXPECT_EQ(errorOf([&] { readMemoTextFile(large.toStdString()); }), "Text exceeds memo capacity");
 }
 
+TEST(ReminderFile, OnlyAReadableRegularFileIsWaiting)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    // Searchable by everyone, so an unprivileged reader meets only the entry's own mode.
+    ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), 0755), 0);
+    const auto path = [&](const char* name) { return folder.filePath(QString::fromLatin1(name)); };
+    writeBytes(path("text.rem"), "Dentist at 9");
+    writeBytes(path("empty.rem"), "");
+    writeBytes(path("locked.rem"), "Dentist at 9");
+    ASSERT_EQ(chmod(path("locked.rem").toLocal8Bit().constData(), 0), 0);
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.rem")));
+    ASSERT_EQ(mkfifo(path("pipe.rem").toLocal8Bit().constData(), 0644), 0);
+    ASSERT_TRUE(QFile::link(path("text.rem"), path("link.rem")));
+    ASSERT_TRUE(QFile::link(path("gone.rem"), path("dangling.rem")));
+
+    struct Case {
+        const char* name;
+        bool waiting;
+    } cases[] = {
+        {"text.rem", true},    {"empty.rem", true}, {"link.rem", true},      {"locked.rem", false},
+        {"folder.rem", false}, {"pipe.rem", false}, {"dangling.rem", false}, {"gone.rem", false},
+    };
+    const test::Unprivileged guard; // root could read anything
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(isReadableRegularFile(path(c.name).toStdString()), c.waiting);
+    }
+    EXPECT_FALSE(isReadableRegularFile(""));
+}
+
 TEST(ReminderFile, ReadingStopsAtTheCapacityWithoutWaitingForTheEnd)
 {
     QTemporaryDir folder;

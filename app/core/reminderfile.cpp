@@ -1,6 +1,7 @@
 #include "app/core/reminderfile.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 
 #include "app/core/errors.h"
@@ -124,6 +125,15 @@ std::string decodeMemoText(std::string_view bytes, std::size_t capacity)
     MemoTextDecoder decoder(capacity);
     decoder.feed(bytes);
     return decoder.finish();
+}
+
+bool isReadableRegularFile(const std::string& fileName)
+{
+    // Asked before opening, as opening a named pipe would wait for a writer.
+    std::error_code error;
+    if (fileName.empty() || !std::filesystem::is_regular_file(fileName, error))
+        return false;
+    return std::ifstream(fileName, std::ios::binary).is_open();
 }
 
 std::string readMemoTextFile(const std::string& fileName, std::size_t capacity)

@@ -51,6 +51,10 @@ private:
 
 std::string decodeMemoText(std::string_view bytes, std::size_t capacity = kMemoCapacity);
 
+// Whether the name is a regular file (or a link to one) that this process may read:
+// only such a file is a reminder waiting to be shown. A folder or a named pipe is not.
+bool isReadableRegularFile(const std::string& fileName);
+
 // Reads a text file (a reminder, a help text) as a memo shows it, with CR LF line
 // breaks. Raises "Cannot open file %s" with the name when it cannot be opened or read,
 // and "Text exceeds memo capacity" when its text is longer than capacity bytes.
