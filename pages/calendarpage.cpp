@@ -1,5 +1,7 @@
 #include "pages/calendarpage.h"
 
+#include <QSignalBlocker>
+
 #include "app/core/datetimeformat.h"
 #include "app/core/reminderfile.h"
 #include "app/core/timetext.h"
@@ -22,8 +24,9 @@ constexpr int kDefinitionYear = 1997;
 CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::CalendarPage>())
 {
     ui->setupUi(this);
-    // Only the user's choices run the month handler; the program's selections do not.
-    bindHandler(ui->ComboBox1, &QComboBox::activated, this, &CalendarPage::ComboBox1Change);
+    // Only a change of the month runs its handler: picking the month already chosen
+    // does not, and the program's own selection is made with the handler blocked.
+    bindHandler(ui->ComboBox1, &QComboBox::currentIndexChanged, this, &CalendarPage::ComboBox1Change);
     bindHandler(ui->Edit1, &QLineEdit::textChanged, this, &CalendarPage::Edit1Change);
     bindHandler(ui->Button3, &QPushButton::clicked, this, &CalendarPage::Button3Click);
 
@@ -49,7 +52,10 @@ void CalendarPage::attach(PageContext& context)
 
 void CalendarPage::initialise()
 {
-    ui->ComboBox1->setCurrentIndex(ui->Calendar1->Month() - 1);
+    {
+        const QSignalBlocker programSelection(ui->ComboBox1);
+        ui->ComboBox1->setCurrentIndex(ui->Calendar1->Month() - 1);
+    }
     ui->UpDown1->setPosition(ui->Calendar1->Year());
     ui->Edit1->setText(QString::fromStdString(integerText(ui->Calendar1->Year())));
     nameCalendar();

@@ -76,8 +76,7 @@ void ProgramsPage::showReminderIn(TForm5* jotter)
 
 void ProgramsPage::noticeTodaysReminder()
 {
-    const std::string& name = m_context->state.TodayReminderName.str();
-    if (!name.empty() && QFile::exists(QString::fromStdString(name)))
+    if (isReadableRegularFile(m_context->state.TodayReminderName.str()))
         raiseReminder();
 }
 

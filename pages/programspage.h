@@ -31,7 +31,7 @@ public:
     void SpeedButton7Click(QObject* sender);
     void SpeedButton8Click(QObject* sender);
 
-    // Raises the reminder flag when today's reminder file is there (at start-up).
+    // Raises the reminder flag when today's reminder file is there and readable (at start-up).
     void noticeTodaysReminder();
     // Raises it when the reminder window has just written today's file.
     void reminderWritten(const std::string& fileName);

@@ -1,5 +1,7 @@
 #include "pages/remind.h"
 
+#include <QTextDocument>
+
 #include "app/core/reminderfile.h"
 #include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
@@ -32,8 +34,10 @@ void TForm3::setTarget(const std::string& fileName, const std::string& dateText)
 
 void TForm3::Button1Click(QObject* /*sender*/)
 {
-    // The memo gives only the line breaks the user typed, never its soft wraps.
-    const std::string bytes = encodeMemoText(ui->Memo1->toPlainText().toLocal8Bit().toStdString());
+    // The document's raw text holds only the line breaks the user typed, never the soft
+    // wraps, and keeps every character as typed (the plain text turns a non-breaking
+    // space into a blank).
+    const std::string bytes = encodeEditorText(ui->Memo1->document()->toRawText().toUtf8().toStdString());
     saveTextFile(QString::fromStdString(ReminderTarget.str()), QByteArray::fromStdString(bytes));
     emit reminderWritten(ReminderTarget.str());
     m_windows.hide(this);

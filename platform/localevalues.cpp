@@ -22,23 +22,9 @@ std::string utf8(const QString& text) { return text.toStdString(); }
 
 bool isCLocale(const QLocale& locale) { return locale.language() == QLocale::C; }
 
-// The first character of a picture that is neither a letter nor a blank nor a quote:
-// what the picture uses between its numbers.
-std::string separatorIn(const QString& picture, qsizetype from = 0)
-{
-    bool quoted = false;
-    for (qsizetype i = from; i < picture.size(); ++i) {
-        const QChar c = picture.at(i);
-        if (c == u'\'') {
-            quoted = !quoted;
-            continue;
-        }
-        if (quoted || c.isLetter() || c.isSpace())
-            continue;
-        return utf8(QString(c));
-    }
-    return {};
-}
+// Letters of the format's own text, as opposed to its codes (h, m, s, a, ...), which are
+// all ASCII.
+bool isWordPart(char32_t c) { return QChar::isMark(c) || (c > 0x7F && QChar::isLetter(c)); }
 
 bool hasAmPmMarker(const QString& picture)
 {
@@ -71,8 +57,7 @@ void fillFormatItems(LocaleValues& values, const QLocale& locale)
     values.longDatePicture = localeText(utf8(locale.dateFormat(QLocale::LongFormat)), fallback.longDatePicture);
     values.shortDatePicture = localeText(utf8(shortDate), fallback.shortDatePicture);
     values.dateSeparator = localeCharacter(separatorIn(shortDate), fallback.dateSeparator);
-    const qsizetype hour = time.indexOf(QLatin1Char('h'), 0, Qt::CaseInsensitive);
-    values.timeSeparator = localeCharacter(hour < 0 ? std::string{} : separatorIn(time, hour), fallback.timeSeparator);
+    values.timeSeparator = localeCharacter(timeSeparatorIn(time), fallback.timeSeparator);
     values.morningDesignator = localeText(utf8(locale.amText()), fallback.morningDesignator);
     values.afternoonDesignator = localeText(utf8(locale.pmText()), fallback.afternoonDesignator);
     values.hourLeadingZero = time.contains(QLatin1String("hh"), Qt::CaseInsensitive) ? 1 : 0;
@@ -80,6 +65,32 @@ void fillFormatItems(LocaleValues& values, const QLocale& locale)
 }
 
 } // namespace
+
+std::string separatorIn(const QString& picture, qsizetype from)
+{
+    const QList<uint> text = picture.mid(from).toUcs4();
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        if (c == U'\'') {
+            quoted = !quoted;
+            continue;
+        }
+        if (quoted || QChar::isLetter(c) || QChar::isSpace(c))
+            continue;
+        // A mark, or a sign within a word of the format's text, stands between no numbers.
+        const bool inWord =
+            QChar::isMark(c) || (i > 0 && isWordPart(text[i - 1])) || (i + 1 < text.size() && isWordPart(text[i + 1]));
+        return inWord ? std::string{} : utf8(QString::fromUcs4(&c, 1));
+    }
+    return {};
+}
+
+std::string timeSeparatorIn(const QString& timeFormat)
+{
+    const qsizetype hour = timeFormat.indexOf(QLatin1Char('h'), 0, Qt::CaseInsensitive);
+    return hour < 0 ? std::string{} : separatorIn(timeFormat, hour);
+}
 
 std::string LocaleValues::longTimePicture() const
 {

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include <QString>
+
 class QLocale;
 
 namespace pocketrix {
@@ -35,6 +37,13 @@ struct LocaleValues {
 std::string localeText(const std::string& value, const std::string& fallback);
 std::string localeCharacter(const std::string& value, const std::string& fallback);
 int localeInteger(const std::string& value);
+
+// The separator a format shows between its numbers: the first character from `from` on
+// that is no letter, blank or quoted text. A mark, or a sign within a word of the
+// format's text, is none: the result is then empty, and the fallback applies.
+std::string separatorIn(const QString& picture, qsizetype from = 0);
+// The separator after the hour of a time format; empty when it has no hour.
+std::string timeSeparatorIn(const QString& timeFormat);
 
 // The values of one Qt locale (CLDR data); the C locale gives the fallback set.
 LocaleValues localeValuesFrom(const QLocale& locale);

@@ -1,4 +1,5 @@
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -122,6 +123,44 @@ TEST(CalendarPage, AMonthWithoutTheDayIsRefusedAndTheListKeepsTheChoice)
     EXPECT_EQ(program.calendar->Month(), 3);
     EXPECT_EQ(program.calendar->Day(), 30);
     EXPECT_EQ(program.errors.messages().size(), 1);
+}
+
+// Chooses a month in the open list of the month box, as the user would.
+void pickFromList(QComboBox* box, int index, bool byMouse)
+{
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    ASSERT_TRUE(test::waitFor([&] { return list->isVisible(); }));
+    const QModelIndex item = list->model()->index(index, 0);
+    if (byMouse) {
+        // The list ignores a release that follows its opening too closely.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+    } else {
+        list->setCurrentIndex(item);
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    ASSERT_TRUE(test::waitFor([&] { return !list->isVisible(); }));
+}
+
+TEST(CalendarPage, PickingTheMonthAlreadyChosenRunsNothing)
+{
+    for (const bool byMouse : {false, true}) {
+        SCOPED_TRACE(byMouse ? "by mouse" : "by keyboard");
+        Program program(2026, 1, 30);
+        QTest::keyClick(program.monthList, Qt::Key_Down);
+        ASSERT_EQ(program.errors.messages().size(), 1);
+
+        pickFromList(program.monthList, 1, byMouse); // February again
+        EXPECT_EQ(program.errors.messages().size(), 1) << "no second message for the same choice";
+        EXPECT_EQ(program.monthList->currentText(), QStringLiteral("February"));
+        EXPECT_EQ(program.calendar->Month(), 1);
+
+        pickFromList(program.monthList, 2, byMouse); // a real change still moves the calendar
+        EXPECT_EQ(program.calendar->Month(), 3);
+        EXPECT_EQ(program.calendar->Day(), 30);
+        EXPECT_EQ(program.errors.messages().size(), 1);
+    }
 }
 
 TEST(CalendarPage, AYearWithoutTheDayIsRefusedAndTheSpinnerKeepsTheChoice)
@@ -249,6 +288,45 @@ TEST(ReminderWindow, OkWritesTheTypedLinesAndCancelKeepsThem)
     program.memo->clear();
     program.pressButton("Button1");
     EXPECT_EQ(fileBytes(QStringLiteral("07122026.rem")), QByteArray());
+}
+
+// Types text as keys would, one character at a time; "\n" is Enter and "\v" Shift+Enter.
+void typeInto(QWidget* widget, const QString& typed)
+{
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        if (typed[i] == u'\n' || typed[i] == u'\v') {
+            QTest::keyClick(widget, Qt::Key_Return, typed[i] == u'\v' ? Qt::ShiftModifier : Qt::NoModifier);
+            continue;
+        }
+        const qsizetype length = typed[i].isHighSurrogate() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, typed.mid(i, length), Qt::NoModifier);
+        i += length - 1;
+    }
+}
+
+TEST(ReminderWindow, OkWritesEverythingTypedByteForByte)
+{
+    const InFreshFolder folder;
+    struct Case {
+        const char* what;
+        QString typed;
+        QByteArray bytes;
+    } cases[] = {
+        {"a non-breaking space", QStringLiteral("9\u00a0am"), QByteArray("9\xc2\xa0") + "am"},
+        {"letters of every plane", QStringLiteral("\u20ac \u0f40 \U0001f600"),
+         QByteArrayLiteral("\xe2\x82\xac \xe0\xbd\x80 \xf0\x9f\x98\x80")},
+        {"Enter and Shift+Enter both break the line", QStringLiteral("one\ntwo\vthree"),
+         QByteArrayLiteral("one\r\ntwo\r\nthree")},
+    };
+    Program program(2026, 12, 7);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTest::mouseClick(program.generate, Qt::LeftButton);
+        program.memo->clear();
+        typeInto(program.memo, c.typed);
+        program.pressButton("Button1");
+        EXPECT_EQ(fileBytes(QStringLiteral("07122026.rem")), c.bytes);
+    }
 }
 
 TEST(ReminderWindow, AFailedWriteKeepsTheWindowTextAndOldFile)

@@ -82,15 +82,41 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"other characters are copied", "[d]-(m)", kEvening, "[7]-(12)"},
                       FormatCase{"an empty pattern gives nothing", "", kEvening, ""}));
 
-TEST(FormatterLimits, OutputStopsAt256Characters)
+std::string repeated(std::string_view piece, std::size_t times)
 {
-    const std::string pattern(300, 'x');
-    EXPECT_EQ(formatDateTime(pattern, kEvening, LocaleValues{}), std::string(256, 'x'));
-    // A name that would straddle the limit is cut before its first byte that does not fit.
-    LocaleValues locale;
-    locale.longMonthNames[11] = "\xc3\xa9\xc3\xa9"; // "éé"
-    const std::string filler(255, 'x');
-    EXPECT_EQ(formatDateTime("'" + filler + "'mmmm", kEvening, locale), filler);
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+TEST(FormatterLimits, OutputIsTheFirst256CharactersOfTheWhole)
+{
+    const std::string e = "\xc3\xa9";          // é, two bytes
+    const std::string ka = "\xe0\xbd\x80";     // Tibetan ka, three bytes
+    const std::string sa = "\xf0\x91\x84\xa5"; // Chakma sa, four bytes
+    const std::string x255(255, 'x');
+    struct Case {
+        const char* what;
+        std::string pattern;
+        std::string monthName; // December's long name
+        std::string expected;
+    } cases[] = {
+        {"plain text is cut at 256", std::string(300, 'x'), "December", std::string(256, 'x')},
+        {"a name straddling the limit keeps its first character", "'" + x255 + "'mmmm", e + e, x255 + e},
+        {"nothing after a cut name is kept", "'" + x255 + "'mmmm!", e, x255 + e},
+        {"two-byte characters count once each", "'" + repeated(e, 300) + "'", "December", repeated(e, 256)},
+        {"unquoted characters of the picture are whole", repeated(ka, 300), "December", repeated(ka, 256)},
+        {"four-byte characters too", "'" + x255 + "'mmmm", sa + sa, x255 + sa},
+        {"exactly 256 characters are all kept", "'" + std::string(254, 'x') + "'mmmm", e + e,
+         std::string(254, 'x') + e + e},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LocaleValues locale;
+        locale.longMonthNames[11] = c.monthName;
+        EXPECT_EQ(formatDateTime(c.pattern, kEvening, locale), c.expected);
+    }
 }
 
 TEST(FormatterLimits, InsertedPicturesExpandOnlyOnce)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core/datetimeformat.h"
+#include "app/core/fixedtext.h"
 #include "platform/localevalues.h"
 #include "tests/doubles.h"
 
@@ -39,7 +40,7 @@ TEST(EveryLocale, FormatsTheTitleWithinTheCapacity)
         for (const ClockReading& r : kReadings) {
             const std::string title = titleDateTimeText(r, values);
             ASSERT_FALSE(title.empty());
-            ASSERT_LE(title.size(), kFormattedCapacity);
+            ASSERT_LE(characterCount(title), kFormattedCapacity);
             ASSERT_TRUE(wholeCharacters(title)) << title;
             const bool afternoon = r.hour >= 12;
             ASSERT_TRUE(title.ends_with(afternoon ? " PM" : " AM")) << title;
@@ -84,13 +85,13 @@ TEST(OddLocaleItems, TheTitleStaysWithinItsCapacityAndEndsInTheTime)
         locale.morningDesignator = c.morning;
         locale.afternoonDesignator = c.afternoon;
         const std::string title = titleDateTimeText(reading(2026, 12, 7, 22, 28, 5), locale);
-        EXPECT_LE(title.size(), kFormattedCapacity);
+        EXPECT_LE(characterCount(title), kFormattedCapacity);
         EXPECT_TRUE(wholeCharacters(title));
         if (!c.title.empty()) {
             EXPECT_EQ(title, c.title);
         }
         // Designators never reach the title: the time is always AM or PM in capitals.
-        if (title.size() < kFormattedCapacity) {
+        if (characterCount(title) < kFormattedCapacity) {
             EXPECT_TRUE(title.ends_with(" PM")) << title;
         }
     }

@@ -44,6 +44,30 @@ TEST(LocaleItems, DerivedTimePictures)
     }
 }
 
+TEST(LocaleItems, SeparatorsStandBetweenNumbersNotInWords)
+{
+    struct Case {
+        const char* what;
+        const char16_t* format;
+        const char* separator; // empty: none, so the fallback applies
+    } cases[] = {
+        {"colon after the hour", u"h:mm AP", ":"},
+        {"dot after a leading designator", u"AP h.mm", "."},
+        {"a sign that is no ASCII", u"H\u2236mm", "\xe2\x88\xb6"},
+        {"quoted text is passed over", u"HH 'h' mm", ""},
+        {"letters are no separator", u"H\u6642mm\u5206", ""},
+        {"a combining mark inside a word", u"\u0f46\u0f74\u0f0b h \u0f66\u0f90\u0f62\u0f0b mm", ""},
+        {"a syllable mark between letters", u"h \u0f40\u0f0b mm", ""},
+        {"no hour at all", u"mm:ss", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(timeSeparatorIn(QString::fromUtf16(c.format)), c.separator);
+    }
+    EXPECT_EQ(separatorIn(QStringLiteral("yyyy. MM. dd.")), ".");
+    EXPECT_EQ(separatorIn(QStringLiteral("d MMM yyyy")), "");
+}
+
 TEST(QtLocales, GiveTheirFormatItems)
 {
     struct Case {
@@ -67,6 +91,22 @@ TEST(QtLocales, GiveTheirFormatItems)
         EXPECT_EQ(values.hourLeadingZero, c.leadingZero);
         EXPECT_EQ(values.clockKind, c.clockKind);
         EXPECT_EQ(values.shortDayNames[0], c.sunday);
+    }
+}
+
+TEST(QtLocales, TakeTheTimeSeparatorOnlyFromBetweenTheNumbers)
+{
+    struct Case {
+        const char* name;
+        const char* timeSeparator;
+    } cases[] = {
+        {"en_US", ":"}, // h:mm AP
+        {"da_DK", "."}, // HH.mm
+        {"dz_BT", ":"}, // words around the numbers, no separator between them
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(localeValuesFrom(QLocale(QString::fromLatin1(c.name))).timeSeparator, c.timeSeparator);
     }
 }
 

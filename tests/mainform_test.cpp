@@ -2,8 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTimer>
@@ -82,6 +85,44 @@ TEST_F(MainWindowFixture, TheTitleChangesOnlyWhenTheMinuteDoes)
             EXPECT_EQ(main->state().PreviousCaption, main->state().CaptionText);
         }
     }
+}
+
+TEST_F(MainWindowFixture, UnderEveryLocaleTheTitleFollowsTheMinuteAndTheAlarmIsChecked)
+{
+    // Set for 00:01, a minute no turn below reaches, so the comparison runs but never rings.
+    auto* alarmPage = main->findChild<QWidget*>(QStringLiteral("TabSheet5"));
+    alarmPage->findChild<QAbstractButton*>(QStringLiteral("SpeedButton12"))->click();
+    alarmPage->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    ASSERT_EQ(main->state().AlarmSet, 1);
+    const auto* compared = alarmPage->findChild<QLabel*>(QStringLiteral("Label26"));
+
+    struct Turn {
+        const char* what;
+        int year, month, day, hour, minute; // the minute before the turn
+        int nextYear, nextMonth, nextDay, nextHour, nextMinute;
+        const char* shortTime; // what the alarm comparison reads after the turn
+    } turns[] = {
+        {"late evening, long month name", 2026, 12, 7, 22, 28, 2026, 12, 7, 22, 29, "22:29"},
+        {"morning to noon, long day name", 2026, 9, 3, 11, 59, 2026, 9, 3, 12, 0, "12:00"},
+        {"noon to one", 2026, 9, 30, 12, 59, 2026, 9, 30, 13, 0, "13:00"},
+        {"midnight, a new month", 2026, 11, 30, 23, 59, 2026, 12, 1, 0, 0, "00:00"},
+    };
+    QStringList stalled;
+    const auto all = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(all.size(), 100);
+    for (const QLocale& qtLocale : all) {
+        locale = localeValuesFrom(qtLocale);
+        for (const Turn& t : turns) {
+            clock.set(t.year, t.month, t.day, t.hour, t.minute, 30);
+            main->Timer1Timer(nullptr);
+            const QString before = main->windowTitle();
+            clock.set(t.nextYear, t.nextMonth, t.nextDay, t.nextHour, t.nextMinute, 0);
+            main->Timer1Timer(nullptr);
+            if (main->windowTitle() == before || compared->text() != QString::fromLatin1(t.shortTime))
+                stalled << qtLocale.name() + QStringLiteral(" (") + QString::fromLatin1(t.what) + QStringLiteral(")");
+        }
+    }
+    EXPECT_TRUE(stalled.isEmpty()) << stalled.join(QStringLiteral(", ")).toStdString();
 }
 
 TEST_F(MainWindowFixture, ALocaleChangeReachesTheTitleAtTheNextMinute)

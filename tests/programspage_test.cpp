@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -268,7 +270,8 @@ TEST_F(ReminderFixture, AReminderWrittenForTodayRaisesTheFlag)
 
 struct Unreadable {
     const char* what;
-    void (*make)();
+    void (*make)();  // before start-up
+    void (*spoil)(); // after start-up, or nothing
     const char* message;
 };
 
@@ -281,6 +284,8 @@ TEST_P(UnreadableReminder, KeepsTheReminderWaitingAndTheFileInPlace)
     GetParam().make();
     start();
     ASSERT_EQ(main->state().ReminderPending, 1);
+    if (GetParam().spoil != nullptr)
+        GetParam().spoil();
     press("SpeedButton8");
     EXPECT_EQ(errors.messages(), QStringList{GetParam().message});
     ASSERT_EQ(jotters().size(), 1);
@@ -292,15 +297,48 @@ TEST_P(UnreadableReminder, KeepsTheReminderWaitingAndTheFileInPlace)
     EXPECT_EQ(errors.messages().size(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, UnreadableReminder,
-                         ::testing::Values(Unreadable{"a folder of that name", [] { QDir().mkdir("07122026.rem"); },
-                                                      "Cannot open file 07122026.rem."},
-                                           Unreadable{"a text over the capacity",
-                                                      [] {
-                                                          ReminderFixture::write(QByteArray(
-                                                              static_cast<qsizetype>(kMemoCapacity) + 1, 'x'));
-                                                      },
-                                                      "Text exceeds memo capacity."}));
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnreadableReminder,
+    ::testing::Values(Unreadable{"replaced by a folder after start-up", [] { ReminderFixture::write("Dentist at 9"); },
+                                 [] {
+                                     QFile::remove("07122026.rem");
+                                     QDir().mkdir("07122026.rem");
+                                 },
+                                 "Cannot open file 07122026.rem."},
+                      Unreadable{
+                          "a text over the capacity",
+                          [] { ReminderFixture::write(QByteArray(static_cast<qsizetype>(kMemoCapacity) + 1, 'x')); },
+                          nullptr, "Text exceeds memo capacity."}));
+
+struct Entry {
+    const char* what;
+    void (*make)();
+    bool raises;
+};
+
+void PrintTo(const Entry& c, std::ostream* out) { *out << c.what; }
+
+struct TodaysEntry : ReminderFixture, ::testing::WithParamInterface<Entry> {};
+
+TEST_P(TodaysEntry, RaisesTheFlagOnlyWhenItIsAReadableFile)
+{
+    GetParam().make();
+    start();
+    const bool raises = GetParam().raises;
+    EXPECT_EQ(main->state().ReminderPending, raises ? 1 : 0);
+    EXPECT_EQ(jotterTip(), raises ? "Jotter - Reminder!" : "Jotter");
+    press("SpeedButton8");
+    EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join(' ').toStdString();
+    ASSERT_EQ(jotters().size(), 1);
+    EXPECT_TRUE(jotters()[0]->isVisible());
+    EXPECT_EQ(jotters()[0]->windowTitle(), raises ? "Jotter - Reminder!" : "Jotter");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, TodaysEntry,
+    ::testing::Values(Entry{"a readable file", [] { ReminderFixture::write("Dentist at 9"); }, true},
+                      Entry{"a folder", [] { QDir().mkdir("07122026.rem"); }, false},
+                      Entry{"a named pipe", [] { ASSERT_EQ(mkfifo("07122026.rem", 0644), 0); }, false}));
 
 } // namespace
 } // namespace pocketrix

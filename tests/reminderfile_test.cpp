@@ -89,6 +89,26 @@ TEST(ReminderFile, EncodingPutsCrLfBetweenLinesOnly)
     EXPECT_EQ(encodeMemoText("abcdefgh\n12345678").size(), 18U);
 }
 
+TEST(ReminderFile, EditorTextIsWrittenAsTypedWithCrLfForEachBreak)
+{
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string bytes;
+    } cases[] = {
+        {"paragraphs (Enter)", "one\u2029two", "one\r\ntwo"},
+        {"a line break within one (Shift+Enter)", "one\u2028two", "one\r\ntwo"},
+        {"a break at the end and an empty line", "a\u2029\u2029b\u2029", "a\r\n\r\nb\r\n"},
+        {"a non-breaking space stays", "9\u00a0am", std::string("9\xc2\xa0") + "am"},
+        {"neighbours of the separators stay", "\u2027\u202a\u2030", "\xe2\x80\xa7\xe2\x80\xaa\xe2\x80\xb0"},
+        {"an empty memo", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(encodeEditorText(c.text), c.bytes);
+    }
+}
+
 TEST(ReminderFile, DecodingNormalisesLineBreaksAndStopsAtNul)
 {
     struct Case {
@@ -153,6 +173,37 @@ TEST(ReminderFile, ReadingAFile)
     EXPECT_EQ(errorOf([&] { readMemoTextFile(large.toStdString()); }), "Text exceeds memo capacity");
 }
 
+TEST(ReminderFile, OnlyAReadableRegularFileIsWaiting)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    // Searchable by everyone, so an unprivileged reader meets only the entry's own mode.
+    ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), 0755), 0);
+    const auto path = [&](const char* name) { return folder.filePath(QString::fromLatin1(name)); };
+    writeBytes(path("text.rem"), "Dentist at 9");
+    writeBytes(path("empty.rem"), "");
+    writeBytes(path("locked.rem"), "Dentist at 9");
+    ASSERT_EQ(chmod(path("locked.rem").toLocal8Bit().constData(), 0), 0);
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.rem")));
+    ASSERT_EQ(mkfifo(path("pipe.rem").toLocal8Bit().constData(), 0644), 0);
+    ASSERT_TRUE(QFile::link(path("text.rem"), path("link.rem")));
+    ASSERT_TRUE(QFile::link(path("gone.rem"), path("dangling.rem")));
+
+    struct Case {
+        const char* name;
+        bool waiting;
+    } cases[] = {
+        {"text.rem", true},    {"empty.rem", true}, {"link.rem", true},      {"locked.rem", false},
+        {"folder.rem", false}, {"pipe.rem", false}, {"dangling.rem", false}, {"gone.rem", false},
+    };
+    const test::Unprivileged guard; // root could read anything
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(isReadableRegularFile(path(c.name).toStdString()), c.waiting);
+    }
+    EXPECT_FALSE(isReadableRegularFile(""));
+}
+
 TEST(ReminderFile, ReadingStopsAtTheCapacityWithoutWaitingForTheEnd)
 {
     QTemporaryDir folder;
@@ -173,7 +224,6 @@ TEST(ReminderFile, ReadingStopsAtTheCapacityWithoutWaitingForTheEnd)
     readerDone.set_value();
     writer.join();
 }
-
 
 TEST(ReminderFile, SavingReplacesTheOldFileWhole)
 {

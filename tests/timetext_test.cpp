@@ -93,9 +93,13 @@ TEST(FixedText, KeepsTheFirstCharactersAndNeverSplitsOne)
         {"12:30", "12:30"},
         {"12:30:45", "12:30"},
         {"", ""},
-        {"ab\xc3\xa9", "ab\xc3\xa9"},                   // "abé" is 4 bytes: fits in 5
-        {"abcd\xc3\xa9", "abcd"},                       // the 2-byte é would straddle the limit
-        {"a\xe2\x82\xac\xe2\x82\xac", "a\xe2\x82\xac"}, // "a€€": the second € does not fit
+        {"abcd\xc3\xa9", "abcd\xc3\xa9"}, // "abcdé": five characters in six bytes
+        {"abcde\xc3\xa9", "abcde"},       // the sixth character is dropped whole
+        {"\xe0\xbd\x80\xe0\xbd\x80\xe0\xbd\x80\xe0\xbd\x80\xe0\xbd\x80\xe0\xbd\x80",
+         "\xe0\xbd\x80\xe0\xbd\x80\xe0\xbd\x80\xe0\xbd\x80\xe0\xbd\x80"}, // six Tibetan letters of 3 bytes
+        {"\xf0\x91\x84\xa5\xf0\x91\x84\xa5\xf0\x91\x84\xa5\xf0\x91\x84\xa5\xf0\x91\x84\xa5\xf0\x91\x84\xa5",
+         "\xf0\x91\x84\xa5\xf0\x91\x84\xa5\xf0\x91\x84\xa5\xf0\x91\x84\xa5\xf0\x91\x84\xa5"}, // and of 4 bytes
+        {"\xe2\x82\x61\x62\x63\x64", "\xe2\x82\x61\x62\x63"}, // a cut sequence before "abcd" counts bytewise
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);

@@ -79,20 +79,18 @@ public:
                 remembered = 'a';
                 continue;
             }
-            if (!isLetter(c)) {
-                if (c == '/')
-                    append(m_locale.dateSeparator);
-                else if (c == ':')
-                    append(m_locale.timeSeparator);
-                else
-                    append(std::string_view(&c, 1));
+            if (c == '/' || c == ':') {
+                append(c == '/' ? m_locale.dateSeparator : m_locale.timeSeparator);
                 ++i;
                 continue;
             }
-            if (std::string_view("ymdhnstc").find(code) == std::string_view::npos) {
-                append(std::string_view(&c, 1));
-                remembered = code;
-                ++i;
+            if (!isLetter(c) || std::string_view("ymdhnstc").find(code) == std::string_view::npos) {
+                // Copied whole, so a character of several bytes is counted, and cut, as one.
+                const std::size_t length = characterLength(pattern, i);
+                append(pattern.substr(i, length));
+                if (isLetter(c))
+                    remembered = code;
+                i += length;
                 continue;
             }
             std::size_t end = i + 1;
@@ -109,13 +107,14 @@ public:
     }
 
 private:
-    bool full() const { return m_out.size() >= kFormattedCapacity; }
+    bool full() const { return m_length >= kFormattedCapacity; }
 
+    // A piece that does not fit whole fills the output, so nothing after it is kept.
     void append(std::string_view text)
     {
-        if (full())
-            return;
-        m_out += fittingPrefix(text, kFormattedCapacity - m_out.size());
+        const std::string_view kept = fittingPrefix(text, kFormattedCapacity - m_length);
+        m_out += kept;
+        m_length += characterCount(kept);
     }
 
     void appendNumber(int value, int count) { append(padded(value, count >= 2 ? 2 : 1)); }
@@ -202,6 +201,7 @@ private:
     const ClockReading& m_t;
     const LocaleValues& m_locale;
     std::string m_out;
+    std::size_t m_length = 0; // in characters
 };
 
 } // namespace

@@ -9,7 +9,8 @@
 
 namespace pocketrix {
 
-// The formatter's output never grows beyond this many bytes (whole characters only).
+// The formatter's output never grows beyond this many characters: it is the first ones
+// of the whole text, never a character split.
 inline constexpr std::size_t kFormattedCapacity = 256;
 
 // The picture of the title bar: the long date, two blanks and the 12-hour time.

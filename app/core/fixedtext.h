@@ -6,12 +6,18 @@
 
 namespace pocketrix {
 
-// The longest prefix of text that fits in capacity bytes without splitting a UTF-8
-// character: the program's 8-bit text is the locale's, and that is UTF-8 today.
+// Capacities count characters, not bytes: the program's 8-bit text is the locale's, and
+// that is UTF-8 today, where one character takes one to four bytes. A byte that starts
+// no complete UTF-8 sequence counts as a character of its own.
+
+// The number of bytes of the character that starts at byte `at` of text.
+std::size_t characterLength(std::string_view text, std::size_t at);
+std::size_t characterCount(std::string_view text);
+// The first `capacity` characters of text, or all of it when it has fewer.
 std::string_view fittingPrefix(std::string_view text, std::size_t capacity);
 
-// A text field of fixed capacity: a longer value keeps its first characters and drops
-// the rest without error.
+// A text field of fixed capacity in characters: a longer value keeps its first
+// characters and drops the rest without error.
 template <std::size_t Capacity> class FixedText {
 public:
     static constexpr std::size_t capacity = Capacity;
@@ -29,7 +35,7 @@ public:
     const std::string& str() const { return m_text; }
     operator std::string_view() const { return m_text; } // NOLINT(google-explicit-constructor)
     bool empty() const { return m_text.empty(); }
-    std::size_t size() const { return m_text.size(); }
+    std::size_t size() const { return m_text.size(); } // in bytes
 
     friend bool operator==(const FixedText& a, const FixedText& b) { return a.m_text == b.m_text; }
     friend bool operator==(const FixedText& a, std::string_view b) { return a.m_text == b; }

@@ -1,6 +1,7 @@
 #include "app/core/reminderfile.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 
 #include "app/core/errors.h"
@@ -56,6 +57,24 @@ std::string encodeMemoText(std::string_view text)
     return bytes;
 }
 
+std::string encodeEditorText(std::string_view text)
+{
+    constexpr std::string_view kLineSeparator = "\xe2\x80\xa8";
+    constexpr std::string_view kParagraphSeparator = "\xe2\x80\xa9";
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with(kLineSeparator) || rest.starts_with(kParagraphSeparator)) {
+            lines += '\n';
+            i += kLineSeparator.size() - 1;
+        } else {
+            lines += text[i];
+        }
+    }
+    return encodeMemoText(lines);
+}
+
 void MemoTextDecoder::append(std::string_view piece)
 {
     if (piece.size() > m_capacity - m_text.size())
@@ -106,6 +125,15 @@ std::string decodeMemoText(std::string_view bytes, std::size_t capacity)
     MemoTextDecoder decoder(capacity);
     decoder.feed(bytes);
     return decoder.finish();
+}
+
+bool isReadableRegularFile(const std::string& fileName)
+{
+    // Asked before opening, as opening a named pipe would wait for a writer.
+    std::error_code error;
+    if (fileName.empty() || !std::filesystem::is_regular_file(fileName, error))
+        return false;
+    return std::ifstream(fileName, std::ios::binary).is_open();
 }
 
 std::string readMemoTextFile(const std::string& fileName, std::size_t capacity)

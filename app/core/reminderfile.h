@@ -23,6 +23,11 @@ void recordStartDate(ClockState& state, int year, int month, int day);
 // lines and nothing after the last, so an empty text gives no bytes at all.
 std::string encodeMemoText(std::string_view text);
 
+// A memo's text as its editor holds it, in UTF-8 with U+2029 between paragraphs (Enter)
+// and U+2028 within one (Shift+Enter), as file bytes: CR LF for each of those two and
+// every other character byte for byte.
+std::string encodeEditorText(std::string_view text);
+
 // Turns file bytes, fed in pieces of any size, into a memo's text: CR LF stays, a lone
 // CR or LF becomes CR LF, and a NUL byte ends the text.
 class MemoTextDecoder {
@@ -45,6 +50,10 @@ private:
 };
 
 std::string decodeMemoText(std::string_view bytes, std::size_t capacity = kMemoCapacity);
+
+// Whether the name is a regular file (or a link to one) that this process may read:
+// only such a file is a reminder waiting to be shown. A folder or a named pipe is not.
+bool isReadableRegularFile(const std::string& fileName);
 
 // Reads a text file (a reminder, a help text) as a memo shows it, with CR LF line
 // breaks. Raises "Cannot open file %s" with the name when it cannot be opened or read,

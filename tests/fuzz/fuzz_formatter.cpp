@@ -1,11 +1,12 @@
 // Any pattern, any locale values, any clock reading: the formatter returns at most 256
-// bytes and never fails.
+// characters and never fails.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "app/core/datetimeformat.h"
+#include "app/core/fixedtext.h"
 #include "tests/fuzz/fuzzinput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -34,10 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string pattern = input.rest();
     const std::string out = pocketrix::formatDateTime(pattern, reading, locale);
-    if (out.size() > pocketrix::kFormattedCapacity)
+    if (pocketrix::characterCount(out) > pocketrix::kFormattedCapacity)
         std::abort();
     const std::string title = pocketrix::titleDateTimeText(reading, locale);
-    if (title.size() > pocketrix::kFormattedCapacity)
+    if (pocketrix::characterCount(title) > pocketrix::kFormattedCapacity)
         std::abort();
     return 0;
 }
