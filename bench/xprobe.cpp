@@ -1,6 +1,7 @@
 // Measures a program on an X server without disturbing it.
 //   xprobe start PROGRAM...    milliseconds from exec to the first window mapped, then
-//                              the peak resident memory after 3 s (kB)
+//                              after 3 s the peak and current resident and the private
+//                              memory (kB)
 //   xprobe latency N PROGRAM...  for N title changes, milliseconds past the turn of the minute
 //   xprobe shot FILE.ppm       the whole screen as a picture
 #include <X11/Xatom.h>
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <poll.h>
 #include <signal.h>
 #include <string>
@@ -27,14 +29,17 @@ double nowMs()
     return static_cast<double>(tv.tv_sec) * 1000.0 + static_cast<double>(tv.tv_usec) / 1000.0;
 }
 
-long peakRssKb(pid_t pid)
+// The sum of the named fields (kB) of a /proc file of the process.
+long sumKb(pid_t pid, const char* file, std::initializer_list<const char*> fields)
 {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::ifstream in("/proc/" + std::to_string(pid) + "/" + file);
     std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::atol(line.c_str() + 6);
-    return -1;
+    long total = 0;
+    while (std::getline(in, line))
+        for (const char* field : fields)
+            if (line.rfind(field, 0) == 0)
+                total += std::atol(line.c_str() + std::strlen(field));
+    return total;
 }
 
 pid_t launch(char** argv)
@@ -153,7 +158,10 @@ int main(int argc, char** argv)
         std::printf("mapped_ms %.1f\n", nowMs() - start);
         std::fflush(stdout);
         sleep(3);
-        std::printf("peak_rss_kb %ld\n", peakRssKb(pid));
+        std::printf("peak_rss_kb %ld\n", sumKb(pid, "status", {"VmHWM:"}));
+        std::printf("rss_kb %ld\n", sumKb(pid, "status", {"VmRSS:"}));
+        // What the process alone holds: its private pages, shared with no other process.
+        std::printf("uss_kb %ld\n", sumKb(pid, "smaps_rollup", {"Private_Clean:", "Private_Dirty:"}));
     } else {
         XSelectInput(display, window, PropertyChangeMask);
         const Atom name = XInternAtom(display, "_NET_WM_NAME", False);
