@@ -21,14 +21,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pocketrix"));
     // Secondary windows may be open when the main window closes; its close ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
-    installFontSubstitutes();
+    installFonts();
 
     SystemClock clock;
     LocaleValues locale = systemLocaleValues();
     StatvfsDriveQuery drive;
     SystemProgramStarter programs;
     // Declared before the window set, so the ringing window closes its sound first.
-    SdlWavePlayer alarmSound;
+    SdlWavePlayer alarmSound(findSoundCheckProgram());
     Services services;
     services.clock = &clock;
     services.locale = &locale;

@@ -5,6 +5,7 @@
 #include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
+#include "pages/mediaplayer.h"
 #include "ui_alring3.h"
 
 namespace pocketrix {
@@ -29,6 +30,8 @@ TForm2::TForm2(WindowSet& windows, WavePlayer& device, QWidget* parent)
     // Reaching the sound output takes a while (a sound server, a device), so it waits
     // until the main window is up. Without its sound the window still rings, with the
     // system beep, and the failure is told then.
+    connect(ui->MediaPlayer1, &MediaPlayer::openFailed, this,
+            [this](const QString& text) { m_windows.reportAfterStart(text); });
     windows.whenStarted([this] {
         try {
             ui->MediaPlayer1->Open();

@@ -14,6 +14,10 @@ void MediaPlayer::Open()
     Close();
     if (m_device == nullptr)
         throw Error("Unknown error code");
+    m_device->setLateFailureHandler([this](const std::string& text) {
+        m_open = false;
+        emit openFailed(QString::fromStdString(text));
+    });
     try {
         m_device->open(m_fileName);
     } catch (const WaveError& error) {
@@ -33,6 +37,8 @@ void MediaPlayer::Play()
 
 void MediaPlayer::Close()
 {
+    if (m_device != nullptr)
+        m_device->setLateFailureHandler({});
     if (!m_open)
         return;
     m_open = false;

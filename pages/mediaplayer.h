@@ -22,7 +22,7 @@ public:
     const std::string& fileName() const { return m_fileName; }
 
     // Opens the device on the file, closing one already open. Raises the platform's
-    // text for a failure.
+    // text for a failure; one the device finds later is told by openFailed.
     void Open();
     // Plays from the current position without waiting; raises "No MCI device open"
     // when no device is open. A failed request is only recorded.
@@ -31,6 +31,9 @@ public:
 
     bool isOpen() const { return m_open; }
     bool lastPlayFailed() const { return m_lastPlayFailed; }
+
+signals:
+    void openFailed(const QString& text);
 
 private:
     WavePlayer* m_device = nullptr;

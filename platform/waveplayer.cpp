@@ -3,96 +3,51 @@
 #include <algorithm>
 #include <vector>
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTimer>
-#include <dlfcn.h>
 
-#define SDL_MAIN_HANDLED
-#include <SDL.h>
+#include "platform/sdlaudio.h"
 
 namespace pocketrix {
 
 namespace {
 
-// SDL is loaded when the sound is first opened, not at program start: its audio
-// back-ends bring some thirty libraries that would otherwise be mapped and relocated
-// before the main window could show.
-constexpr const char* kSdlLibrary = "libSDL2-2.0.so.0";
-
-#define POCKETRIX_SDL_FUNCTIONS(X)                                                                                     \
-    X(SDL_SetHint)                                                                                                     \
-    X(SDL_InitSubSystem)                                                                                               \
-    X(SDL_QuitSubSystem)                                                                                               \
-    X(SDL_GetError)                                                                                                    \
-    X(SDL_ClearError)                                                                                                  \
-    X(SDL_RWFromFile)                                                                                                  \
-    X(SDL_LoadWAV_RW)                                                                                                  \
-    X(SDL_FreeWAV)                                                                                                     \
-    X(SDL_OpenAudioDevice)                                                                                             \
-    X(SDL_CloseAudioDevice)                                                                                            \
-    X(SDL_QueueAudio)                                                                                                  \
-    X(SDL_GetQueuedAudioSize)                                                                                          \
-    X(SDL_PauseAudioDevice)
-
-struct SdlFunctions {
-#define POCKETRIX_SDL_MEMBER(name) decltype(&::name) name = nullptr;
-    POCKETRIX_SDL_FUNCTIONS(POCKETRIX_SDL_MEMBER)
-#undef POCKETRIX_SDL_MEMBER
-};
-
-struct SdlLibrary {
-    SdlFunctions functions;
-    std::string failure; // why it could not be loaded; empty when it was
-};
-
-// Loaded once and kept to the end: SDL's threads and handlers live in it.
-const SdlLibrary& sdlLibrary()
-{
-    static const SdlLibrary library = [] {
-        SdlLibrary loaded;
-        void* handle = dlopen(kSdlLibrary, RTLD_NOW | RTLD_LOCAL);
-        if (handle == nullptr) {
-            const char* text = dlerror();
-            loaded.failure = std::string("Cannot load the sound library ") + (text != nullptr ? text : kSdlLibrary);
-            return loaded;
-        }
-#define POCKETRIX_SDL_RESOLVE(name)                                                                                    \
-    loaded.functions.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));                                 \
-    if (loaded.functions.name == nullptr && loaded.failure.empty())                                                    \
-        loaded.failure = std::string("Cannot find ") + #name + " in the sound library " + kSdlLibrary;
-        POCKETRIX_SDL_FUNCTIONS(POCKETRIX_SDL_RESOLVE)
-#undef POCKETRIX_SDL_RESOLVE
-        return loaded;
-    }();
-    return library;
-}
-
-// Only called once the library loaded; every player shares it.
-const SdlFunctions& sdl() { return sdlLibrary().functions; }
-
-std::string sdlErrorText()
-{
-    const char* text = sdl().SDL_GetError();
-    std::string result = text != nullptr ? text : "";
-    sdl().SDL_ClearError();
-    return result.empty() ? std::string("Unknown error code") : result;
-}
-
+constexpr const char* kCheckProgram = "pocketrix-soundcheck";
 // Small device buffers keep the beep close to its tick.
 constexpr Uint16 kDeviceBufferFrames = 1024;
-constexpr Uint16 kProbeBufferFrames = 64;
 // How often an open device is looked at to find that its sound has drained.
 constexpr int kDrainPollMs = 40;
 // Device buffers of silence queued after the sound, so that the sound has left SDL's
 // queue for the output before the queue runs dry and the device is closed.
 constexpr int kTrailingBuffers = 2;
+// How long SDL stays loaded after a sound: longer than the alarm's second between sounds.
+constexpr int kReleaseAfterMs = 3000;
 
 } // namespace
 
+std::string findSoundCheckProgram()
+{
+    const QString here = QCoreApplication::applicationDirPath();
+    for (const QString& candidate : {here + QLatin1Char('/') + QLatin1String(kCheckProgram),
+                                     here + QLatin1String("/../libexec/pocketrix/") + QLatin1String(kCheckProgram)}) {
+        const QFileInfo program(candidate);
+        if (program.isFile() && program.isExecutable())
+            return program.absoluteFilePath().toStdString();
+    }
+    return {};
+}
+
 struct SdlWavePlayer::State {
-    bool audioUp = false;
-    Uint8* samples = nullptr;
-    Uint32 bytes = 0;
-    SDL_AudioSpec audioFormat{};
+    std::string checkProgram;
+    std::string fileName;
+    bool opened = false; // open succeeded, or its check is still running
+    std::unique_ptr<QProcess> check;
+
+    bool holdsSdl = false;
+    bool loaded = false; // the sound has been read
+    WaveSound sound;
     Uint32 frameBytes = 1;
     std::uint64_t positionFrames = 0;
 
@@ -101,14 +56,44 @@ struct SdlWavePlayer::State {
     Uint32 queuedSound = 0; // bytes of the sound in the current queue
     Uint32 queuedTotal = 0; // the sound and the trailing silence
     QTimer drainTimer;
+    QTimer releaseTimer;
 
-    std::uint64_t lengthFrames() const { return bytes / frameBytes; }
+    std::uint64_t lengthFrames() const { return sound.samples.size() / frameBytes; }
 
     std::uint64_t playedFrames() const
     {
         const Uint32 left = sdl().SDL_GetQueuedAudioSize(device);
         const Uint32 consumed = queuedTotal - std::min(left, queuedTotal);
         return queueStartFrame + std::min(consumed, queuedSound) / frameBytes;
+    }
+
+    // SDL held and the sound read, for a playback.
+    bool wake()
+    {
+        if (!holdsSdl) {
+            if (!acquireSdl().empty())
+                return false;
+            holdsSdl = true;
+        }
+        if (!loaded) {
+            if (!loadWave(fileName, sound).empty()) {
+                releaseTimer.start();
+                return false;
+            }
+            sound.format.samples = kDeviceBufferFrames;
+            frameBytes = std::max<Uint32>(1, SDL_AUDIO_BITSIZE(sound.format.format) / 8 * sound.format.channels);
+            sound.samples.resize(sound.samples.size() - sound.samples.size() % frameBytes);
+            loaded = true;
+        }
+        return true;
+    }
+
+    void release()
+    {
+        stopDevice();
+        releaseTimer.stop();
+        if (std::exchange(holdsSdl, false))
+            releaseSdl();
     }
 
     void stopDevice()
@@ -127,13 +112,21 @@ struct SdlWavePlayer::State {
             return;
         stopDevice();
         positionFrames = lengthFrames();
+        releaseTimer.start();
     }
 };
 
-SdlWavePlayer::SdlWavePlayer() : m(std::make_unique<State>())
+SdlWavePlayer::SdlWavePlayer(std::string checkProgram) : m(std::make_unique<State>())
 {
+    m->checkProgram = std::move(checkProgram);
     m->drainTimer.setInterval(kDrainPollMs);
     m->drainTimer.callOnTimeout([this] { m->drain(); });
+    m->releaseTimer.setSingleShot(true);
+    m->releaseTimer.setInterval(kReleaseAfterMs);
+    m->releaseTimer.callOnTimeout([this] {
+        if (m->device == 0)
+            m->release();
+    });
 }
 
 SdlWavePlayer::~SdlWavePlayer() { close(); }
@@ -141,72 +134,67 @@ SdlWavePlayer::~SdlWavePlayer() { close(); }
 void SdlWavePlayer::open(const std::string& fileName)
 {
     close();
-    if (const std::string& failure = sdlLibrary().failure; !failure.empty())
-        throw WaveError(failure);
-    // SDL would otherwise catch SIGINT and SIGTERM for an event loop we never read, and a
-    // logout or `kill` would no longer end the program.
-    sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        throw WaveError(sdlErrorText());
-    m->audioUp = true;
-
-    SDL_AudioSpec audioFormat{};
-    Uint8* samples = nullptr;
-    Uint32 bytes = 0;
-    if (sdl().SDL_LoadWAV_RW(sdl().SDL_RWFromFile(fileName.c_str(), "rb"), 1, &audioFormat, &samples, &bytes) ==
-        nullptr) {
-        const std::string text = sdlErrorText();
-        close();
-        throw WaveError(text);
+    m->fileName = fileName;
+    if (m->checkProgram.empty()) {
+        if (const std::string failure = checkSound(fileName); !failure.empty())
+            throw WaveError(failure);
+        m->opened = true;
+        return;
     }
-    m->samples = samples;
-    m->bytes = bytes;
-    m->audioFormat = audioFormat;
-    m->audioFormat.samples = kDeviceBufferFrames;
-    m->frameBytes = std::max<Uint32>(1, SDL_AUDIO_BITSIZE(audioFormat.format) / 8 * audioFormat.channels);
-    m->bytes -= m->bytes % m->frameBytes;
-    m->positionFrames = 0;
-
-    // The check that the sound can reach an output; the device itself waits for play.
-    // Its buffer is short because closing waits for the device to finish a buffer or two,
-    // and this check is on the way to the main window.
-    SDL_AudioSpec probeFormat = m->audioFormat;
-    probeFormat.samples = kProbeBufferFrames;
-    const SDL_AudioDeviceID probe = sdl().SDL_OpenAudioDevice(nullptr, 0, &probeFormat, nullptr, 0);
-    if (probe == 0) {
-        const std::string text = sdlErrorText();
-        close();
-        throw WaveError(text);
-    }
-    sdl().SDL_CloseAudioDevice(probe);
+    m->opened = true;
+    m->check = std::make_unique<QProcess>();
+    QProcess& check = *m->check;
+    check.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QObject::connect(&check, &QProcess::finished, &check, [this](int exitCode, QProcess::ExitStatus status) {
+        if (status == QProcess::NormalExit && exitCode == 0)
+            return;
+        std::string text = QString::fromLocal8Bit(m->check->readAllStandardOutput()).trimmed().toStdString();
+        m->opened = false;
+        lateFailure(text.empty() ? std::string("Unknown error code") : text);
+    });
+    QObject::connect(&check, &QProcess::errorOccurred, &check, [this](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        // Without its check program the player checks here.
+        if (const std::string failure = checkSound(m->fileName); !failure.empty()) {
+            m->opened = false;
+            lateFailure(failure);
+        }
+    });
+    check.start(QString::fromStdString(m->checkProgram), {QString::fromStdString(fileName)});
 }
 
 bool SdlWavePlayer::play()
 {
-    if (m->samples == nullptr)
+    if (!m->opened)
         return false;
     m->drain();
     if (m->device != 0)
         return true; // still playing: it goes on from where it is
+    if (!m->wake())
+        return false;
     if (m->positionFrames >= m->lengthFrames())
         return true; // at the end there is nothing left to play
 
     SDL_AudioSpec obtained{};
-    const SDL_AudioDeviceID device = sdl().SDL_OpenAudioDevice(nullptr, 0, &m->audioFormat, &obtained, 0);
+    const SDL_AudioDeviceID device = sdl().SDL_OpenAudioDevice(nullptr, 0, &m->sound.format, &obtained, 0);
     if (device == 0) {
         sdl().SDL_ClearError();
+        m->releaseTimer.start();
         return false;
     }
     const Uint32 offset = static_cast<Uint32>(m->positionFrames) * m->frameBytes;
-    const Uint32 sound = m->bytes - offset;
+    const auto sound = static_cast<Uint32>(m->sound.samples.size()) - offset;
     const std::vector<Uint8> silence(static_cast<std::size_t>(obtained.samples) * m->frameBytes * kTrailingBuffers,
                                      obtained.silence);
-    if (sdl().SDL_QueueAudio(device, m->samples + offset, sound) != 0 ||
+    if (sdl().SDL_QueueAudio(device, m->sound.samples.data() + offset, sound) != 0 ||
         sdl().SDL_QueueAudio(device, silence.data(), static_cast<Uint32>(silence.size())) != 0) {
         sdl().SDL_ClearError();
         sdl().SDL_CloseAudioDevice(device);
+        m->releaseTimer.start();
         return false;
     }
+    m->releaseTimer.stop();
     m->device = device;
     m->queueStartFrame = m->positionFrames;
     m->queuedSound = sound;
@@ -226,7 +214,7 @@ std::uint64_t SdlWavePlayer::length() { return m->lengthFrames(); }
 
 bool SdlWavePlayer::seekToStart()
 {
-    if (m->samples == nullptr)
+    if (!m->opened)
         return false;
     m->stopDevice();
     m->positionFrames = 0;
@@ -235,17 +223,15 @@ bool SdlWavePlayer::seekToStart()
 
 void SdlWavePlayer::close()
 {
-    m->stopDevice();
-    if (m->samples != nullptr) {
-        sdl().SDL_FreeWAV(m->samples);
-        m->samples = nullptr;
-        m->bytes = 0;
+    if (m->check != nullptr) {
+        m->check->disconnect(); // a check still running is ended, and tells nothing
+        m->check.reset();
     }
+    m->release();
+    m->opened = false;
+    m->loaded = false;
+    m->sound = {};
     m->positionFrames = 0;
-    if (m->audioUp) {
-        sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        m->audioUp = false;
-    }
 }
 
 bool SdlWavePlayer::streaming()
@@ -253,5 +239,9 @@ bool SdlWavePlayer::streaming()
     m->drain();
     return m->device != 0;
 }
+
+bool SdlWavePlayer::holdsSoundLibrary() const { return m->holdsSdl; }
+
+bool SdlWavePlayer::checking() const { return m->check != nullptr && m->check->state() != QProcess::NotRunning; }
 
 } // namespace pocketrix

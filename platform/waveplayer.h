@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -18,9 +19,14 @@ public:
 class WavePlayer {
 public:
     virtual ~WavePlayer() = default;
-    // Loads the file and checks that an output can play it; returns when done. Raises
-    // WaveError with the platform's text, or "Unknown error code" where it has none.
+    // Checks that the file can be played on an output here. Raises WaveError with the
+    // platform's text, or "Unknown error code" where it has none. A player may finish the
+    // check after returning; a failure found then goes to the late-failure handler.
     virtual void open(const std::string& fileName) = 0;
+    void setLateFailureHandler(std::function<void(const std::string& text)> handler)
+    {
+        m_lateFailure = std::move(handler);
+    }
     // Starts playback from the current position to the end and returns at once; a
     // sound that is still playing goes on. False when the request failed.
     virtual bool play() = 0;
@@ -29,14 +35,32 @@ public:
     // Stops a playback in progress and goes back to the start. False on failure.
     virtual bool seekToStart() = 0;
     virtual void close() = 0;
+
+protected:
+    void lateFailure(const std::string& text)
+    {
+        if (m_lateFailure)
+            m_lateFailure(text);
+    }
+
+private:
+    std::function<void(const std::string&)> m_lateFailure;
 };
+
+// The program that runs checkSound in a process of its own, where it is installed beside
+// the running program; empty when there is none.
+std::string findSoundCheckProgram();
 
 // SDL audio as the wave device. An open SDL device is a running audio stream, silence
 // included, so the device is opened only for a playback and closed as soon as its
-// samples have drained; between sounds nothing streams.
+// samples have drained; between sounds nothing streams. SDL itself, with the sound
+// servers and codecs it brings, is loaded for the first playback and let go a few
+// seconds after the last one.
 class SdlWavePlayer final : public WavePlayer {
 public:
-    SdlWavePlayer();
+    // With a check program, open checks the sound in that program and returns at once,
+    // so the sound libraries never load until a sound plays; without, it checks here.
+    explicit SdlWavePlayer(std::string checkProgram = {});
     ~SdlWavePlayer() override;
     SdlWavePlayer(const SdlWavePlayer&) = delete;
     SdlWavePlayer& operator=(const SdlWavePlayer&) = delete;
@@ -44,12 +68,17 @@ public:
     void open(const std::string& fileName) override;
     bool play() override;
     std::uint64_t position() override;
+    // 0 until the sound is first played: it is read then.
     std::uint64_t length() override;
     bool seekToStart() override;
     void close() override;
 
     // True while an audio device is open, that is while a sound plays.
     bool streaming();
+    // True while SDL is loaded for this player.
+    bool holdsSoundLibrary() const;
+    // True while the check that open started in its own program still runs.
+    bool checking() const;
 
 private:
     struct State;

@@ -12,26 +12,10 @@
 #include "pages/alring3.h"
 #include "platform/waveplayer.h"
 #include "tests/doubles.h"
+#include "tests/soundat.h"
 
 namespace pocketrix {
 namespace {
-
-// The real player, opening the file the test names instead of the installed one.
-class SoundAt final : public WavePlayer {
-public:
-    explicit SoundAt(std::string path) : m_path(std::move(path)) {}
-    void open(const std::string&) override { m_real.open(m_path); }
-    bool play() override { return m_real.play(); }
-    std::uint64_t position() override { return m_real.position(); }
-    std::uint64_t length() override { return m_real.length(); }
-    bool seekToStart() override { return m_real.seekToStart(); }
-    void close() override { m_real.close(); }
-    bool streaming() { return m_real.streaming(); }
-
-private:
-    std::string m_path;
-    SdlWavePlayer m_real;
-};
 
 // A mono 8-bit wave of the given length at 8000 samples a second.
 QByteArray wave(int milliseconds)
@@ -55,7 +39,7 @@ QByteArray wave(int milliseconds)
 struct RingingWindow {
     test::RecordedErrors errors;
     WindowSet windows;
-    SoundAt device;
+    test::SoundAt device;
     TForm2 ringing;
     int beeps = 0;
 
@@ -133,10 +117,10 @@ TEST(SoundFaults, ASoundLongerThanATickPlaysOnAndStartsOverAfterItEnds)
     const test::ScopedEnv output("SDL_DISKAUDIOFILE", folder.filePath("device.raw").toLocal8Bit().constData());
     RingingWindow window(path.toStdString());
     ASSERT_TRUE(window.errors.messages().isEmpty()) << window.errors.messages().join(' ').toStdString();
-    SoundAt& device = window.device;
-    ASSERT_EQ(device.length(), 20000u);
+    test::SoundAt& device = window.device;
 
     window.tick();
+    ASSERT_EQ(device.length(), 20000u) << "read for the first sound";
     ASSERT_TRUE(test::waitFor([&] { return device.position() > 4000; }, 3000));
     const auto reached = device.position();
     ASSERT_LT(reached, device.length()) << "still playing a second later";

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -10,6 +12,7 @@
 #include "pages/mainform.h"
 #include "platform/waveplayer.h"
 #include "tests/doubles.h"
+#include "tests/soundat.h"
 
 namespace pocketrix {
 namespace {
@@ -143,52 +146,102 @@ TEST(SdlWavePlayerOpen, FailuresCarryThePlatformText)
 }
 
 // The real player on a file that is not there: the program starts, tells it once, and
-// rings with the system beep.
-class SoundElsewhere final : public WavePlayer {
-public:
-    explicit SoundElsewhere(std::string path) : m_path(std::move(path)) {}
-    void open(const std::string&) override { m_real.open(m_path); }
-    bool play() override { return m_real.play(); }
-    std::uint64_t position() override { return m_real.position(); }
-    std::uint64_t length() override { return m_real.length(); }
-    bool seekToStart() override { return m_real.seekToStart(); }
-    void close() override { m_real.close(); }
-
-private:
-    std::string m_path;
-    SdlWavePlayer m_real;
-};
-
+// rings with the system beep, whether the sound is checked here or in its own program.
 TEST(MissingSound, StartUpTellsOnceAndTheRingingFallsBackToTheSystemBeep)
 {
-    test::ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
-    test::RecordedErrors errors;
-    test::SettableClock clock(2026, 12, 7, 7, 0, 0);
-    LocaleValues locale;
-    Services services{&clock, &locale};
-    SoundElsewhere wave("/nonexistent/albeep.wav");
-    WindowSet windows;
-    windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-    windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, wave));
-    auto* ringing = windows.get<TForm2>(WindowSet::Form2);
-    ringing->findChild<QTimer*>("Timer1")->stop();
-    int beeps = 0;
-    ringing->setSystemBeep([&] { ++beeps; });
+    for (const char* checkProgram : {"", POCKETRIX_SOUND_CHECK}) {
+        SCOPED_TRACE(checkProgram);
+        test::ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
+        test::RecordedErrors errors;
+        test::SettableClock clock(2026, 12, 7, 7, 0, 0);
+        LocaleValues locale;
+        Services services{&clock, &locale};
+        test::SoundAt wave("/nonexistent/albeep.wav", checkProgram);
+        WindowSet windows;
+        windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
+        windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, wave));
+        auto* ringing = windows.get<TForm2>(WindowSet::Form2);
+        ringing->findChild<QTimer*>("Timer1")->stop();
+        int beeps = 0;
+        ringing->setSystemBeep([&] { ++beeps; });
 
-    EXPECT_TRUE(errors.messages().isEmpty()) << "nothing is shown before the main window";
-    windows.start();
-    ASSERT_TRUE(test::waitFor([&] { return !errors.messages().isEmpty(); }));
-    ASSERT_EQ(errors.messages().size(), 1);
-    EXPECT_TRUE(errors.messages()[0].contains("/nonexistent/albeep.wav")) << errors.messages()[0].toStdString();
-    EXPECT_TRUE(errors.messages()[0].endsWith('.'));
-    errors.clear();
+        EXPECT_TRUE(errors.messages().isEmpty()) << "nothing is shown before the main window";
+        windows.start();
+        ASSERT_TRUE(test::waitFor([&] { return !errors.messages().isEmpty(); }));
+        ASSERT_EQ(errors.messages().size(), 1);
+        EXPECT_TRUE(errors.messages()[0].contains("/nonexistent/albeep.wav")) << errors.messages()[0].toStdString();
+        EXPECT_TRUE(errors.messages()[0].endsWith('.'));
+        errors.clear();
 
-    windows.show(ringing);
-    ASSERT_TRUE(test::waitFor([&] { return ringing->Ringing == 1; }));
-    for (int tick = 0; tick < 3; ++tick)
-        runGuarded([&] { ringing->Timer1Timer(ringing); });
-    EXPECT_EQ(beeps, 3);
-    EXPECT_EQ(errors.messages(), QStringList{"No MCI device open."});
+        windows.show(ringing);
+        ASSERT_TRUE(test::waitFor([&] { return ringing->Ringing == 1; }));
+        for (int tick = 0; tick < 3; ++tick)
+            runGuarded([&] { ringing->Timer1Timer(ringing); });
+        EXPECT_EQ(beeps, 3);
+        EXPECT_EQ(errors.messages(), QStringList{"No MCI device open."});
+    }
+}
+
+bool soundLibraryMapped() { return readAll(QStringLiteral("/proc/self/maps")).contains("libSDL2"); }
+
+// Checked in its own program, the sound opens at once and tells a failure when the check
+// ends; without that program it is checked here.
+TEST(SdlWavePlayerOpen, ACheckApartTellsItsFailureWhenItEnds)
+{
+    struct Case {
+        const char* what;
+        const char* driver;
+        const char* file;
+        const char* checkProgram;
+        const char* failureContains; // null: no failure
+    } cases[] = {
+        {"a playable sound", "dummy", POCKETRIX_SOUND_SOURCE, POCKETRIX_SOUND_CHECK, nullptr},
+        {"a missing file", "dummy", "/nonexistent/albeep.wav", POCKETRIX_SOUND_CHECK, "/nonexistent/albeep.wav"},
+        {"no output", "no-such-output", POCKETRIX_SOUND_SOURCE, POCKETRIX_SOUND_CHECK, "no-such-output"},
+        {"no check program", "dummy", "/nonexistent/albeep.wav", "/nonexistent/pocketrix-soundcheck",
+         "/nonexistent/albeep.wav"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::ScopedEnv driver("SDL_AUDIODRIVER", c.driver);
+        SdlWavePlayer wave(c.checkProgram);
+        std::optional<std::string> failure;
+        wave.setLateFailureHandler([&](const std::string& text) { failure = text; });
+        ASSERT_NO_THROW(wave.open(c.file));
+        ASSERT_TRUE(test::waitFor([&] { return !wave.checking(); }, 5000));
+        const bool told = failure.has_value();
+        if (c.failureContains == nullptr) {
+            EXPECT_FALSE(told) << *failure;
+            EXPECT_FALSE(soundLibraryMapped()) << "the sound libraries wait for the first sound";
+        } else {
+            ASSERT_TRUE(told);
+            EXPECT_NE(failure->find(c.failureContains), std::string::npos) << *failure;
+            EXPECT_FALSE(wave.play());
+        }
+    }
+}
+
+// The sound libraries load for a sound and go again a few seconds after the last one.
+TEST_F(DiskAudio, TheSoundLibrariesAreHeldOnlyAroundTheSounds)
+{
+    SdlWavePlayer wave(POCKETRIX_SOUND_CHECK);
+    wave.open(POCKETRIX_SOUND_SOURCE);
+    EXPECT_FALSE(soundLibraryMapped());
+    for (int sound = 1; sound <= 2; ++sound) {
+        SCOPED_TRACE(sound);
+        wave.seekToStart();
+        ASSERT_TRUE(wave.play());
+        EXPECT_TRUE(wave.holdsSoundLibrary());
+        EXPECT_TRUE(soundLibraryMapped());
+        ASSERT_TRUE(test::waitFor([&] { return !wave.streaming(); }, 3000));
+        EXPECT_EQ(wave.position(), wave.length());
+        EXPECT_GT(wave.length(), 1000u);
+        EXPECT_TRUE(wave.holdsSoundLibrary()) << "kept between the alarm's sounds";
+        ASSERT_TRUE(test::waitFor([&] { return !wave.holdsSoundLibrary(); }, 5000));
+        EXPECT_FALSE(soundLibraryMapped());
+    }
+    EXPECT_TRUE(readAll(output).size() > 1000) << "the second sound reached the output";
+    EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join(' ').toStdString();
 }
 
 } // namespace

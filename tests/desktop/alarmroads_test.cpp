@@ -65,7 +65,7 @@ struct TheProgram : ::testing::Test {
     LocaleValues locale;
     StatvfsDriveQuery drive;
     SystemProgramStarter programs;
-    SdlWavePlayer sound; // before the windows, so the ringing window closes it first
+    SdlWavePlayer sound{POCKETRIX_SOUND_CHECK}; // before the windows, which close it first
     Services services{&clock, &locale, &programs, &drive};
     std::unique_ptr<WindowSet> windows;
 
@@ -89,6 +89,7 @@ struct TheProgram : ::testing::Test {
         createWindows(*windows, services, sound);
         windows->start();
         ASSERT_TRUE(test::waitFor([&] { return windows->started(); }));
+        ASSERT_TRUE(test::waitFor([&] { return !sound.checking(); }, 5000)) << "the sound check ends";
         ASSERT_TRUE(test::boxesOnScreen().isEmpty()) << "the program starts without a message";
         // The main window's first activation cancels any alarm, as every return to it does,
         // so it comes before the alarm is set. A compositor without a keyboard (weston's
