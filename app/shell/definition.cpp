@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemDelegate>
+#include <QApplication>
 #include <QBitmap>
 #include <QComboBox>
 #include <QFont>
@@ -76,12 +77,17 @@ Qt::WindowFlags flagsFor(const QString& border)
 
 } // namespace
 
-void installFontSubstitutes()
+void installFonts()
 {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    // Pages are built before they join their window, so their controls first measure in
+    // the default font; that it is the windows' font spares loading a second one.
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPixelSize(11);
+    QApplication::setFont(windowFont);
 }
 
 void applyPixelFonts(QWidget* root) { toPixelFont(root); }
