@@ -136,8 +136,7 @@ TEST(FaultyHelpData, NoFrontendFolderGivesOneMessagePerTopicAndNothingElse)
 {
     const InFolder here;
     test::RecordedErrors errors;
-    WindowSet windows;
-    THelpful reader(windows);
+    THelpful reader;
     EXPECT_EQ(errors.messages(), QStringList{"Cannot open file frontend/blank.bmp."});
     for (const char* button : {"Button1", "Button2", "Button3", "Button4", "Button5", "Button6"}) {
         SCOPED_TRACE(button);

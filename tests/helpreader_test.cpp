@@ -84,7 +84,7 @@ protected:
     THelpful& reader()
     {
         if (!m_reader)
-            m_reader = std::make_unique<THelpful>(m_windows);
+            m_reader = std::make_unique<THelpful>();
         return *m_reader;
     }
     template <class T> T* child(const char* name) { return reader().findChild<T*>(QString::fromLatin1(name)); }
@@ -149,15 +149,17 @@ TEST_F(HelpReader, EveryTopicStacksItsElementsWithoutGaps)
 }
 
 // Creation reads the Introduction, so its errors come during start-up; its texts are
-// laid out once the main window is up.
+// laid out when the window first shows.
 TEST_F(HelpReader, CreationLoadsTheIntroduction)
 {
     EXPECT_EQ(image(1)->size(), QSize(20, 50));
-    EXPECT_TRUE(memo(2)->toPlainText().isEmpty());
     m_windows.add(WindowSet::mainform, std::make_unique<QWidget>());
     m_windows.start();
     ASSERT_TRUE(test::waitFor([&] { return m_windows.started(); }));
+    EXPECT_TRUE(memo(2)->toPlainText().isEmpty());
+    reader().show();
     EXPECT_EQ(memo(2)->toPlainText(), "First line\nSecond line\nThird line\n");
+    EXPECT_EQ(layout(), (std::vector<int>{0, 0, 50, 54, 104, 134, 210}));
     EXPECT_EQ(memo(3)->toPlainText().count('\n'), 9);
     EXPECT_EQ(image(1)->size(), QSize(20, 50));
     EXPECT_TRUE(m_errors.messages().isEmpty());
@@ -173,9 +175,7 @@ TEST_F(HelpReader, AnIntroductionFileMissingAtCreationIsToldAtOnce)
     EXPECT_EQ(m_errors.messages(), QStringList{"Cannot open file frontend/pktxtxt2.txt."});
     EXPECT_EQ(memo(2)->toPlainText(), "First line\nSecond line\nThird line\n");
     const std::vector<int> before = layout();
-    m_windows.add(WindowSet::mainform, std::make_unique<QWidget>());
-    m_windows.start();
-    ASSERT_TRUE(test::waitFor([&] { return m_windows.started(); }));
+    reader().show();
     EXPECT_EQ(layout(), before);
     EXPECT_EQ(m_errors.messages().size(), 1);
 }

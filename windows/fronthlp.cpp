@@ -23,7 +23,6 @@
 #include "app/core/reminderfile.h"
 #include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
-#include "app/shell/windowset.h"
 #include "ui_fronthlp.h"
 
 namespace pocketrix {
@@ -103,8 +102,7 @@ QString readHelpText(const std::string& path)
 
 } // namespace
 
-THelpful::THelpful(WindowSet& windows, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Helpful>()), m_windows(windows)
+THelpful::THelpful(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Helpful>())
 {
     ui->setupUi(this);
     bindHandler(ui->Button1, &QPushButton::clicked, this, &THelpful::Button1Click);
@@ -132,13 +130,18 @@ THelpful::~THelpful() = default;
 void THelpful::FormCreate(QObject* /*sender*/)
 {
     // The Introduction's files are read now, so that a missing or damaged one is told
-    // during start-up; laying out its text waits until the main window is up.
-    auto read = std::make_shared<TopicTexts>(readTopic(kTopics[0]));
-    m_introductionPending = true;
-    m_windows.whenStarted([this, read] {
-        if (std::exchange(m_introductionPending, false))
-            showTopic(*read, true);
-    });
+    // during start-up; laying out its text, in fonts nothing else uses, waits until the
+    // window is first shown.
+    m_pendingIntroduction = readTopic(kTopics[0]);
+}
+
+void THelpful::showEvent(QShowEvent* event)
+{
+    if (m_pendingIntroduction) {
+        const TopicTexts read = *std::exchange(m_pendingIntroduction, std::nullopt);
+        runGuarded([&] { showTopic(read, true); });
+    }
+    QWidget::showEvent(event);
 }
 
 void THelpful::Button1Click(QObject* /*sender*/) { loadTopic(kTopics[0]); }
@@ -150,7 +153,7 @@ void THelpful::Button6Click(QObject* /*sender*/) { loadTopic(kTopics[5]); }
 
 void THelpful::loadTopic(const HelpTopic& topic)
 {
-    m_introductionPending = false;
+    m_pendingIntroduction.reset();
     showTopic(readTopic(topic), true);
 }
 

@@ -17,8 +17,6 @@ class Helpful;
 
 namespace pocketrix {
 
-class WindowSet;
-
 // One topic of the help reader: the files of its elements, relative to the current
 // directory, or null where the element keeps its reset state.
 struct HelpTopic {
@@ -34,7 +32,7 @@ struct HelpTopic {
 class THelpful : public QWidget {
     Q_OBJECT
 public:
-    explicit THelpful(WindowSet& windows, QWidget* parent = nullptr);
+    explicit THelpful(QWidget* parent = nullptr);
     ~THelpful() override;
 
     void FormCreate(QObject* sender);
@@ -50,6 +48,9 @@ public:
     // The lines a memo displays after word wrap at its width.
     static int displayedLines(QTextEdit* memo);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // The texts of a topic as read, before they are put into the memos.
     struct TopicTexts {
@@ -60,10 +61,10 @@ private:
     void readTopicFiles(const HelpTopic& topic, TopicTexts& read);
     void showTopic(const TopicTexts& read, bool complete);
     void fitScrollRange();
-    bool m_introductionPending = false;
+    // The Introduction as read at creation, laid out when the window first shows.
+    std::optional<TopicTexts> m_pendingIntroduction;
 
     std::unique_ptr<Ui::Helpful> ui;
-    WindowSet& m_windows;
 };
 
 // Loads a picture file into an image, which then takes the picture's size. On any

@@ -24,7 +24,6 @@
 #include "app/core/helptext.h"
 #include "app/core/reminderfile.h"
 #include "app/shell/errorrule.h"
-#include "app/shell/windowset.h"
 #include "windows/fronthlp.h"
 
 namespace {
@@ -61,7 +60,6 @@ constexpr TextPlace kPlaces[] = {
 struct Reader {
     QTemporaryDir dir;
     std::map<std::string, std::string> originals;
-    WindowSet windows;
     std::unique_ptr<THelpful> window;
 };
 Reader* reader = nullptr;
@@ -128,7 +126,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     const InFolder in(reader->dir.path());
     for (const TextPlace& place : kPlaces)
         reader->originals[place.file] = readAll(place.file);
-    reader->window = std::make_unique<THelpful>(reader->windows);
+    reader->window = std::make_unique<THelpful>();
     return 0;
 }
 
