@@ -1,5 +1,7 @@
 #include "pages/worldtimepage.h"
 
+#include <QPixmap>
+
 #include "app/core/timetext.h"
 #include "pages/worldclock.h"
 #include "ui_worldtimepage.h"
@@ -11,6 +13,15 @@ WorldTimePage::WorldTimePage(QWidget* parent) : QWidget(parent), ui(std::make_un
     ui->setupUi(this);
     m_timeLabels = {ui->Label9,  ui->Label6,  ui->Label16, ui->Label10, ui->Label12,
                     ui->Label20, ui->Label13, ui->Label22, ui->Label17, ui->Label24};
+
+    // The map is stretched once and kept at the size it is shown: a label that stretches
+    // its picture itself keeps the picture and two stretched copies besides.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap map =
+        ui->Image1->pixmap().scaled(ui->Image1->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    map.setDevicePixelRatio(ratio);
+    ui->Image1->setScaledContents(false);
+    ui->Image1->setPixmap(map);
 }
 
 WorldTimePage::~WorldTimePage() = default;
