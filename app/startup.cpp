@@ -2,8 +2,6 @@
 
 #include <memory>
 
-#include <QPixmapCache>
-
 #include "app/shell/windowset.h"
 #include "pages/alring3.h"
 #include "pages/jotter.h"
@@ -24,13 +22,10 @@ void createWindows(WindowSet& windows, const Services& services, WavePlayer& ala
     windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
     windows.add(WindowSet::Form5, std::make_unique<TForm5>(windows));
     windows.add(WindowSet::sharabout, std::make_unique<Tsharabout>(windows));
-    windows.add(WindowSet::Helpful, std::make_unique<THelpful>());
+    windows.add(WindowSet::Helpful, std::make_unique<THelpful>(windows));
 
     QObject::connect(windows.get<TForm3>(WindowSet::Form3), &TForm3::reminderWritten,
                      windows.get<Tmainform>(WindowSet::mainform), &Tmainform::reminderWritten);
-    // Qt keeps every picture the definitions name in its cache as well; the windows hold
-    // what they show, and a picture they made over (the stretched map) need not stay.
-    QPixmapCache::clear();
 }
 
 } // namespace pocketrix

@@ -1,7 +1,6 @@
 #include "pages/alarmclockpage.h"
 
 #include "app/core/timetext.h"
-#include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "pages/alarmtime.h"
@@ -20,8 +19,6 @@ AlarmClockPage::AlarmClockPage(QWidget* parent) : QWidget(parent), ui(std::make_
     bindHandler(ui->Button1, &QPushButton::clicked, this, &AlarmClockPage::Button1Click);
     bindHandler(ui->Button2, &QPushButton::clicked, this, &AlarmClockPage::Button2Click);
 
-    for (QToolButton* button : {ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12, ui->SpeedButton13})
-        useGlyphBackground(button);
     // The arrows take no click focus, but Tab reaches them, in the order they were
     // defined and before the page's buttons, so the alarm can be set without a mouse.
     for (QToolButton* button : {ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12, ui->SpeedButton13})

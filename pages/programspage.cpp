@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 
 #include "app/core/reminderfile.h"
-#include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "pages/jotter.h"
@@ -22,8 +21,6 @@ ProgramsPage::ProgramsPage(QWidget* parent) : QWidget(parent), ui(std::make_uniq
     bindHandler(ui->SpeedButton4, &QToolButton::clicked, this, &ProgramsPage::SpeedButton4Click);
     bindHandler(ui->SpeedButton6, &QToolButton::clicked, this, &ProgramsPage::SpeedButton6Click);
     bindHandler(ui->SpeedButton8, &QToolButton::clicked, this, &ProgramsPage::SpeedButton8Click);
-    for (QToolButton* button : findChildren<QToolButton*>())
-        useGlyphBackground(button);
 }
 
 ProgramsPage::~ProgramsPage() = default;

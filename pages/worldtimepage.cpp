@@ -1,7 +1,5 @@
 #include "pages/worldtimepage.h"
 
-#include <QPixmap>
-
 #include "app/core/timetext.h"
 #include "pages/worldclock.h"
 #include "ui_worldtimepage.h"
@@ -13,15 +11,6 @@ WorldTimePage::WorldTimePage(QWidget* parent) : QWidget(parent), ui(std::make_un
     ui->setupUi(this);
     m_timeLabels = {ui->Label9,  ui->Label6,  ui->Label16, ui->Label10, ui->Label12,
                     ui->Label20, ui->Label13, ui->Label22, ui->Label17, ui->Label24};
-
-    // The map is stretched once and kept at the size it is shown: a label that stretches
-    // its picture itself keeps the picture and two stretched copies besides.
-    const qreal ratio = devicePixelRatioF();
-    QPixmap map =
-        ui->Image1->pixmap().scaled(ui->Image1->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    map.setDevicePixelRatio(ratio);
-    ui->Image1->setScaledContents(false);
-    ui->Image1->setPixmap(map);
 }
 
 WorldTimePage::~WorldTimePage() = default;
@@ -38,9 +27,12 @@ void WorldTimePage::attach(PageContext& context)
 void WorldTimePage::UpdateTime()
 {
     WorldText = shortTimeText(currentTimeText(*m_context->services.clock));
-    const auto show = [](QLabel* label, std::string_view text) {
+    const auto show = [this](QLabel* label, std::string_view text) {
         label->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-        label->adjustSize(); // labels size themselves to their text
+        // Labels size themselves to their text; on a hidden page that waits for the page
+        // to show, so the bold font is not loaded at start-up for a page not yet seen.
+        if (isVisible())
+            label->adjustSize();
     };
     show(m_timeLabels[0], WorldText);
     LocalHour = twoDigitRead(WorldText, 1);
@@ -49,6 +41,13 @@ void WorldTimePage::UpdateTime()
         TCheck();
         show(m_timeLabels[city], WorldText);
     }
+}
+
+void WorldTimePage::showEvent(QShowEvent* event)
+{
+    for (QLabel* label : m_timeLabels)
+        label->adjustSize();
+    QWidget::showEvent(event);
 }
 
 void WorldTimePage::TCheck()

@@ -28,6 +28,9 @@ public:
     // Refreshes the ten time labels from the current local time.
     void UpdateTime();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void TCheck();
 

@@ -55,7 +55,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-
 // Today, 7 December 2026, with today's reminder file in the current folder.
 struct TodaysReminder {
     InFolder here;
@@ -136,7 +135,11 @@ TEST(FaultyHelpData, NoFrontendFolderGivesOneMessagePerTopicAndNothingElse)
 {
     const InFolder here;
     test::RecordedErrors errors;
-    THelpful reader;
+    WindowSet windows;
+    THelpful reader(windows);
+    windows.add(WindowSet::mainform, std::make_unique<QWidget>());
+    windows.start();
+    ASSERT_TRUE(test::waitFor([&] { return windows.started(); }));
     EXPECT_EQ(errors.messages(), QStringList{"Cannot open file frontend/blank.bmp."});
     for (const char* button : {"Button1", "Button2", "Button3", "Button4", "Button5", "Button6"}) {
         SCOPED_TRACE(button);

@@ -84,8 +84,16 @@ protected:
     THelpful& reader()
     {
         if (!m_reader)
-            m_reader = std::make_unique<THelpful>();
+            m_reader = std::make_unique<THelpful>(m_windows);
         return *m_reader;
+    }
+    // The reader at start-up: it reads its Introduction once the main window is up.
+    void startUp()
+    {
+        reader();
+        m_windows.add(WindowSet::mainform, std::make_unique<QWidget>());
+        m_windows.start();
+        ASSERT_TRUE(test::waitFor([&] { return m_windows.started(); }));
     }
     template <class T> T* child(const char* name) { return reader().findChild<T*>(QString::fromLatin1(name)); }
     QTextEdit* memo(int n) { return child<QTextEdit>(n == 1 ? "Memo1" : n == 2 ? "Memo2" : "Memo3"); }
@@ -148,14 +156,12 @@ TEST_F(HelpReader, EveryTopicStacksItsElementsWithoutGaps)
     }
 }
 
-// Creation reads the Introduction, so its errors come during start-up; its texts are
-// laid out when the window first shows.
-TEST_F(HelpReader, CreationLoadsTheIntroduction)
+// Start-up reads the Introduction, so its errors come then; its texts are laid out when
+// the window first shows.
+TEST_F(HelpReader, StartUpLoadsTheIntroduction)
 {
+    startUp();
     EXPECT_EQ(image(1)->size(), QSize(20, 50));
-    m_windows.add(WindowSet::mainform, std::make_unique<QWidget>());
-    m_windows.start();
-    ASSERT_TRUE(test::waitFor([&] { return m_windows.started(); }));
     EXPECT_TRUE(memo(2)->toPlainText().isEmpty());
     reader().show();
     EXPECT_EQ(memo(2)->toPlainText(), "First line\nSecond line\nThird line\n");
@@ -166,12 +172,12 @@ TEST_F(HelpReader, CreationLoadsTheIntroduction)
     EXPECT_EQ(reader().windowTitle(), "Help Reader");
 }
 
-// A failure while reading the Introduction is told at once, with what was read before it
-// in place, and nothing more is laid out later.
-TEST_F(HelpReader, AnIntroductionFileMissingAtCreationIsToldAtOnce)
+// A failure while reading the Introduction is told at start-up, with what was read before
+// it in place, and nothing more is laid out later.
+TEST_F(HelpReader, AnIntroductionFileMissingIsToldAtStartUp)
 {
     remove("pktxtxt2.txt");
-    reader();
+    startUp();
     EXPECT_EQ(m_errors.messages(), QStringList{"Cannot open file frontend/pktxtxt2.txt."});
     EXPECT_EQ(memo(2)->toPlainText(), "First line\nSecond line\nThird line\n");
     const std::vector<int> before = layout();
@@ -280,7 +286,7 @@ TEST_F(HelpReader, AFailingFileStopsTheTopicWhereItFailed)
 
 TEST_F(HelpReader, AMissingBlankPictureLeavesTheOldPictures)
 {
-    reader();
+    startUp();
     remove("blank.bmp");
     press(2);
     EXPECT_EQ(m_errors.messages(), QStringList{"Cannot open file frontend/blank.bmp."});
@@ -338,10 +344,10 @@ TEST_F(HelpReader, TheScrollBoxIsWhiteOverItsWholeArea)
                        << qPrintable(picture.pixelColor(viewport->width() - 2, viewport->height() - 2).name());
 }
 
-TEST_F(HelpReader, AMissingIntroductionGivesOneMessageAtCreation)
+TEST_F(HelpReader, AMissingIntroductionGivesOneMessageAtStartUp)
 {
     remove("pktxhlp1.bmp");
-    reader();
+    startUp();
     EXPECT_EQ(m_errors.messages(), QStringList{"Cannot open file frontend/pktxhlp1.bmp."});
     EXPECT_EQ(memo(2)->toPlainText().count('\n'), 3); // loaded before the failing picture
     EXPECT_EQ(image(1)->size(), QSize(20, 50));

@@ -23,6 +23,7 @@
 #include "app/core/reminderfile.h"
 #include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
+#include "app/shell/windowset.h"
 #include "ui_fronthlp.h"
 
 namespace pocketrix {
@@ -102,7 +103,8 @@ QString readHelpText(const std::string& path)
 
 } // namespace
 
-THelpful::THelpful(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Helpful>())
+THelpful::THelpful(WindowSet& windows, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Helpful>()), m_windows(windows)
 {
     ui->setupUi(this);
     bindHandler(ui->Button1, &QPushButton::clicked, this, &THelpful::Button1Click);
@@ -129,10 +131,13 @@ THelpful::~THelpful() = default;
 
 void THelpful::FormCreate(QObject* /*sender*/)
 {
-    // The Introduction's files are read now, so that a missing or damaged one is told
-    // during start-up; laying out its text, in fonts nothing else uses, waits until the
-    // window is first shown.
-    m_pendingIntroduction = readTopic(kTopics[0]);
+    // The Introduction's files are read as soon as the main window is up, so that a
+    // missing or damaged one is told at start-up without holding the main window back;
+    // laying out its text, in fonts nothing else uses, waits until the window first shows.
+    m_windows.whenStarted([this] {
+        if (!m_topicChosen)
+            m_pendingIntroduction = readTopic(kTopics[0]);
+    });
 }
 
 void THelpful::showEvent(QShowEvent* event)
@@ -153,6 +158,7 @@ void THelpful::Button6Click(QObject* /*sender*/) { loadTopic(kTopics[5]); }
 
 void THelpful::loadTopic(const HelpTopic& topic)
 {
+    m_topicChosen = true;
     m_pendingIntroduction.reset();
     showTopic(readTopic(topic), true);
 }

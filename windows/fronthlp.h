@@ -17,6 +17,8 @@ class Helpful;
 
 namespace pocketrix {
 
+class WindowSet;
+
 // One topic of the help reader: the files of its elements, relative to the current
 // directory, or null where the element keeps its reset state.
 struct HelpTopic {
@@ -32,7 +34,7 @@ struct HelpTopic {
 class THelpful : public QWidget {
     Q_OBJECT
 public:
-    explicit THelpful(QWidget* parent = nullptr);
+    explicit THelpful(WindowSet& windows, QWidget* parent = nullptr);
     ~THelpful() override;
 
     void FormCreate(QObject* sender);
@@ -63,8 +65,10 @@ private:
     void fitScrollRange();
     // The Introduction as read at creation, laid out when the window first shows.
     std::optional<TopicTexts> m_pendingIntroduction;
+    bool m_topicChosen = false; // a topic button was pressed
 
     std::unique_ptr<Ui::Helpful> ui;
+    WindowSet& m_windows;
 };
 
 // Loads a picture file into an image, which then takes the picture's size. On any

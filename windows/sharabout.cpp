@@ -17,7 +17,7 @@ namespace {
 // own face shows through instead.
 QPixmap aboutPicture()
 {
-    QPixmap picture(QStringLiteral(":/pictures/aboutpicture.bmp"));
+    QPixmap picture = QPixmap::fromImage(readDefinitionPicture(QStringLiteral(":/pictures/aboutpicture.bmp")));
     picture.setMask(picture.createMaskFromColor(QColor(192, 192, 192)));
     return picture;
 }

@@ -8,6 +8,9 @@
 #include <QBitmap>
 #include <QComboBox>
 #include <QFont>
+#include <QIcon>
+#include <QImageReader>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPoint>
@@ -65,6 +68,31 @@ void applyItemHeights(QWidget* window)
     }
 }
 
+QIcon glyph(const QImage& picture)
+{
+    if (picture.isNull())
+        return {};
+    QPixmap face = QPixmap::fromImage(picture);
+    face.setMask(QBitmap::fromImage(picture.createMaskFromColor(picture.pixel(0, picture.height() - 1))));
+    return QIcon(face);
+}
+
+void applyPictures(QWidget* window)
+{
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* widget : widgets) {
+        if (const QVariant icon = widget->property("definitionIcon"); icon.isValid())
+            widget->setWindowIcon(QIcon(QPixmap::fromImage(readDefinitionPicture(icon.toString()))));
+        if (const QVariant pixmap = widget->property("definitionPixmap"); pixmap.isValid())
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                label->setPixmap(QPixmap::fromImage(readDefinitionPicture(pixmap.toString())));
+        if (const QVariant face = widget->property("definitionGlyph"); face.isValid())
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                button->setIcon(glyph(readDefinitionPicture(face.toString())));
+    }
+}
+
 Qt::WindowFlags flagsFor(const QString& border)
 {
     const Qt::WindowFlags framed = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -92,20 +120,18 @@ void installFonts()
 
 void applyPixelFonts(QWidget* root) { toPixelFont(root); }
 
-void useGlyphBackground(QAbstractButton* button)
+QImage readDefinitionPicture(const QString& path)
 {
-    QPixmap glyph = button->icon().pixmap(button->iconSize());
-    const QImage image = glyph.toImage();
-    if (image.isNull())
-        return;
-    glyph.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1))));
-    button->setIcon(QIcon(glyph));
+    QImageReader reader(path, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 void finishWindow(QWidget* window)
 {
     applyPixelFonts(window);
     applyItemHeights(window);
+    applyPictures(window);
 
     const QString border = window->property("definitionBorder").toString();
     const QPoint position = window->property("definitionPos").toPoint();

@@ -1,6 +1,7 @@
 #pragma once
 
-class QAbstractButton;
+class QImage;
+class QString;
 class QWidget;
 
 namespace pocketrix {
@@ -11,8 +12,17 @@ namespace pocketrix {
 // screen position (dynamic property "definitionPos"), client size
 // ("definitionClient", default: the size of the definition) and border
 // ("definitionBorder": "single", "dialog" or "sizeable") the definition gives, and
-// each drop-down list the item height of its definition ("definitionItemHeight").
+// each drop-down list the item height of its definition ("definitionItemHeight"). The
+// pictures the definition names go into place as well: a window's icon
+// ("definitionIcon"), a label's picture ("definitionPixmap") and a button's glyph
+// ("definitionGlyph"). Glyphs follow the classic convention: the colour of the picture's
+// bottom-left pixel is its background, and the button's own face shows there.
 void finishWindow(QWidget* window);
+
+// Reads a picture that a definition names, a Windows bitmap among the program's
+// resources. Its format is named rather than guessed: guessing asks each of Qt's image
+// plugins in turn, and loads every one of them to do so.
+QImage readDefinitionPicture(const QString& path);
 
 // Makes the reference fonts of the definitions resolve to installed fonts of the same
 // build, "MS Sans Serif" to a sans serif and "Times New Roman" to a serif, and makes the
@@ -24,9 +34,5 @@ void installFonts();
 // Converts every point size that the definitions give to the pixel height it has at
 // 96 dpi, for the widget and its children, so text keeps its size on any screen.
 void applyPixelFonts(QWidget* root);
-
-// Button glyphs follow the classic convention: the colour of the picture's bottom-left
-// pixel is its background, and the button's own face shows there.
-void useGlyphBackground(QAbstractButton* button);
 
 } // namespace pocketrix

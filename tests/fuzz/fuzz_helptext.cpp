@@ -24,6 +24,7 @@
 #include "app/core/helptext.h"
 #include "app/core/reminderfile.h"
 #include "app/shell/errorrule.h"
+#include "app/shell/windowset.h"
 #include "windows/fronthlp.h"
 
 namespace {
@@ -60,6 +61,7 @@ constexpr TextPlace kPlaces[] = {
 struct Reader {
     QTemporaryDir dir;
     std::map<std::string, std::string> originals;
+    WindowSet windows;
     std::unique_ptr<THelpful> window;
 };
 Reader* reader = nullptr;
@@ -126,7 +128,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     const InFolder in(reader->dir.path());
     for (const TextPlace& place : kPlaces)
         reader->originals[place.file] = readAll(place.file);
-    reader->window = std::make_unique<THelpful>();
+    reader->window = std::make_unique<THelpful>(reader->windows);
     return 0;
 }
 

@@ -1,0 +1,32 @@
+#include "controls/stretchedpicture.h"
+
+#include <QPainter>
+
+#include "app/shell/definition.h"
+
+namespace pocketrix {
+
+StretchedPicture::StretchedPicture(QWidget* parent) : QWidget(parent) {}
+
+void StretchedPicture::setPicture(const QString& path)
+{
+    m_path = path;
+    m_image = readDefinitionPicture(path);
+    m_stretched = {};
+    update();
+}
+
+void StretchedPicture::paintEvent(QPaintEvent* /*event*/)
+{
+    if (m_image.isNull())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (m_stretched.size() != pixels) {
+        m_stretched = QPixmap::fromImage(m_image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_stretched.setDevicePixelRatio(ratio);
+    }
+    QPainter(this).drawPixmap(0, 0, m_stretched);
+}
+
+} // namespace pocketrix
