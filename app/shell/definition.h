@@ -21,7 +21,7 @@ void finishWindow(QWidget* window);
 
 // Reads a picture that a definition names, a Windows bitmap among the program's
 // resources. Its format is named rather than guessed: guessing asks each of Qt's image
-// plugins in turn, and loads every one of them to do so.
+// plugins about every picture.
 QImage readDefinitionPicture(const QString& path);
 
 // Makes the reference fonts of the definitions resolve to installed fonts of the same
