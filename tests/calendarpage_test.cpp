@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -19,20 +18,15 @@
 #include "pages/mainform.h"
 #include "pages/remind.h"
 #include "tests/doubles.h"
+#include "tests/mainandreminder.h"
 
 namespace pocketrix {
 namespace {
 
-// The main window and the reminder window, started on a given date.
-struct Program {
-    Program(int year, int month, int day) : clock(year, month, day, 9, 30, 0)
+// The program started on a given date, with the Calendar page's controls at hand.
+struct Program : test::MainAndReminder {
+    Program(int year, int month, int day) : MainAndReminder(year, month, day)
     {
-        services.clock = &clock;
-        services.locale = &locale;
-        windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-        windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
-        main = windows.get<Tmainform>(WindowSet::mainform);
-        form3 = windows.get<TForm3>(WindowSet::Form3);
         page = main->findChild<CalendarPage*>(QStringLiteral("TabSheet3"));
         calendar = page->calendar();
         monthList = page->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
@@ -53,13 +47,6 @@ struct Program {
         QTest::mouseClick(form3->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
     }
 
-    test::RecordedErrors errors;
-    test::SettableClock clock;
-    LocaleValues locale;
-    Services services;
-    WindowSet windows;
-    Tmainform* main = nullptr;
-    TForm3* form3 = nullptr;
     CalendarPage* page = nullptr;
     MonthCalendar* calendar = nullptr;
     QComboBox* monthList = nullptr;
@@ -68,25 +55,6 @@ struct Program {
     QPushButton* generate = nullptr;
     QPlainTextEdit* memo = nullptr;
 };
-
-// Runs the test in a fresh folder as the current directory.
-class InFreshFolder {
-public:
-    InFreshFolder() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_folder.path()); }
-    ~InFreshFolder() { QDir::setCurrent(m_previous); }
-    InFreshFolder(const InFreshFolder&) = delete;
-    InFreshFolder& operator=(const InFreshFolder&) = delete;
-
-private:
-    QTemporaryDir m_folder;
-    QString m_previous;
-};
-
-QByteArray fileBytes(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
-}
 
 TEST(CalendarPage, OpensOnTheStartDate)
 {
@@ -257,7 +225,7 @@ TEST(CalendarPage, DropDownItemsAreThirteenPixelsHigh)
 
 TEST(ReminderWindow, OkWritesTheTypedLinesAndCancelKeepsThem)
 {
-    const InFreshFolder folder;
+    const test::InFreshFolder folder;
     Program program(2026, 12, 7);
     EXPECT_TRUE(program.memo->toPlainText().isEmpty());
 
@@ -268,7 +236,7 @@ TEST(ReminderWindow, OkWritesTheTypedLinesAndCancelKeepsThem)
     QTest::keyClicks(program.memo, QStringLiteral("12345678"));
     program.pressButton("Button1");
     EXPECT_FALSE(program.form3->isVisible());
-    EXPECT_EQ(fileBytes(QStringLiteral("07122026.rem")), QByteArrayLiteral("abcdefgh\r\n12345678"));
+    EXPECT_EQ(test::fileBytes(QStringLiteral("07122026.rem")), QByteArrayLiteral("abcdefgh\r\n12345678"));
 
     QTest::mouseClick(program.generate, Qt::LeftButton);
     EXPECT_EQ(program.memo->toPlainText(), QStringLiteral("abcdefgh\n12345678"));
@@ -282,12 +250,12 @@ TEST(ReminderWindow, OkWritesTheTypedLinesAndCancelKeepsThem)
     const QString longLine = QStringLiteral("word ").repeated(30);
     QTest::keyClicks(program.memo, longLine);
     program.pressButton("Button1");
-    EXPECT_EQ(fileBytes(QStringLiteral("07122026.rem")), longLine.toLatin1());
+    EXPECT_EQ(test::fileBytes(QStringLiteral("07122026.rem")), longLine.toLatin1());
 
     QTest::mouseClick(program.generate, Qt::LeftButton);
     program.memo->clear();
     program.pressButton("Button1");
-    EXPECT_EQ(fileBytes(QStringLiteral("07122026.rem")), QByteArray());
+    EXPECT_EQ(test::fileBytes(QStringLiteral("07122026.rem")), QByteArray());
 }
 
 // Types text as keys would, one character at a time; "\n" is Enter and "\v" Shift+Enter.
@@ -306,7 +274,7 @@ void typeInto(QWidget* widget, const QString& typed)
 
 TEST(ReminderWindow, OkWritesEverythingTypedByteForByte)
 {
-    const InFreshFolder folder;
+    const test::InFreshFolder folder;
     struct Case {
         const char* what;
         QString typed;
@@ -325,13 +293,13 @@ TEST(ReminderWindow, OkWritesEverythingTypedByteForByte)
         program.memo->clear();
         typeInto(program.memo, c.typed);
         program.pressButton("Button1");
-        EXPECT_EQ(fileBytes(QStringLiteral("07122026.rem")), c.bytes);
+        EXPECT_EQ(test::fileBytes(QStringLiteral("07122026.rem")), c.bytes);
     }
 }
 
 TEST(ReminderWindow, AFailedWriteKeepsTheWindowTextAndOldFile)
 {
-    const InFreshFolder folder;
+    const test::InFreshFolder folder;
     Program program(2026, 12, 7);
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("07122026.rem")));
     QTest::mouseClick(program.generate, Qt::LeftButton);

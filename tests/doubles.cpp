@@ -1,11 +1,14 @@
 #include "tests/doubles.h"
 
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
@@ -76,6 +79,29 @@ Unprivileged::~Unprivileged()
 {
     if (m_wasRoot && seteuid(0) != 0)
         ADD_FAILURE() << "cannot become root again";
+}
+
+InFolder::InFolder(const QString& path) : m_previous(QDir::currentPath()), m_entered(QDir::setCurrent(path)) {}
+
+InFolder::~InFolder() { QDir::setCurrent(m_previous); }
+
+InFreshFolder::InFreshFolder() : m_here(m_folder.path())
+{
+    EXPECT_TRUE(m_folder.isValid());
+    chmod(m_folder.path().toLocal8Bit().constData(), 0755);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    file.write(bytes);
 }
 
 bool waitFor(const std::function<bool()>& condition, int milliseconds)

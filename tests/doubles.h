@@ -1,15 +1,18 @@
 #pragma once
-// Test doubles for the platform services and guards that pin the environment.
+// Test doubles for the platform services, guards that pin the environment, and the
+// small file helpers the tests share.
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "app/shell/errorrule.h"
 #include "platform/clock.h"
@@ -74,6 +77,42 @@ public:
 private:
     bool m_wasRoot;
 };
+
+// Makes a folder the current directory for the guard's lifetime.
+class InFolder {
+public:
+    explicit InFolder(const QString& path);
+    ~InFolder();
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+    bool entered() const { return m_entered; }
+
+private:
+    QString m_previous;
+    bool m_entered;
+};
+
+// A fresh temporary folder as the current directory for the guard's lifetime. Everyone may
+// search it, so an unprivileged reader meets only a file's own mode.
+class InFreshFolder {
+public:
+    InFreshFolder();
+
+    bool isValid() const { return m_folder.isValid(); }
+    QString path() const { return m_folder.path(); }
+    QString filePath(const QString& name) const { return m_folder.filePath(name); }
+
+private:
+    QTemporaryDir m_folder; // outlives the guard below, which leaves it first
+    InFolder m_here;
+};
+
+// A file's bytes, or "<missing>" when it cannot be read.
+QByteArray fileBytes(const QString& path);
+
+// Writes a file whole, replacing what it held; a file that cannot be opened fails the test.
+void writeBytes(const QString& path, const QByteArray& bytes);
 
 // Processes events until the condition holds or the time runs out.
 bool waitFor(const std::function<bool()>& condition, int milliseconds = 2000);

@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -26,19 +25,14 @@
 #include "pages/systempage.h"
 #include "pages/warning.h"
 #include "tests/doubles.h"
-#include "tests/fakedrive.h"
+#include "tests/mainandreminder.h"
+#include "tests/systempageon.h"
 
 namespace pocketrix {
 namespace {
 
 constexpr std::int64_t MB = 1048576;
 constexpr std::int64_t TB = 1024 * 1024 * MB;
-
-QByteArray fileBytes(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
-}
 
 QStringList entries(const QString& folder)
 {
@@ -70,24 +64,8 @@ private:
 };
 
 // The program on 7 December 2026, writing that day's reminder in the current folder.
-struct ReminderWriter {
-    test::RecordedErrors errors;
-    test::SettableClock clock{2026, 12, 7, 9, 30, 0};
-    LocaleValues locale;
-    Services services;
-    WindowSet windows;
-    Tmainform* main = nullptr;
-    TForm3* form3 = nullptr;
-
-    ReminderWriter()
-    {
-        services.clock = &clock;
-        services.locale = &locale;
-        windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-        windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
-        main = windows.get<Tmainform>(WindowSet::mainform);
-        form3 = windows.get<TForm3>(WindowSet::Form3);
-    }
+struct ReminderWriter : test::MainAndReminder {
+    ReminderWriter() : MainAndReminder(2026, 12, 7) {}
     void write(const QString& text)
     {
         QTest::mouseClick(main->findChild<QPushButton*>("Button3"), Qt::LeftButton);
@@ -95,17 +73,6 @@ struct ReminderWriter {
         QTest::mouseClick(form3->findChild<QPushButton*>("Button1"), Qt::LeftButton);
     }
     QString memoText() const { return form3->findChild<QPlainTextEdit*>("Memo1")->toPlainText(); }
-};
-
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const QString& path) : m_previous(QDir::currentPath()) { QDir::setCurrent(path); }
-    ~CurrentFolder() { QDir::setCurrent(m_previous); }
-    CurrentFolder(const CurrentFolder&) = delete;
-    CurrentFolder& operator=(const CurrentFolder&) = delete;
-
-private:
-    QString m_previous;
 };
 
 TEST(FullDisk, TheOldReminderSurvivesAndTheWindowKeepsTheText)
@@ -132,7 +99,7 @@ TEST(FullDisk, TheOldReminderSurvivesAndTheWindowKeepsTheText)
         if (!disk.mounted())
             GTEST_SKIP() << "cannot mount a tmpfs here (" << disk.reason()
                          << "); ReminderFile.ADiskFullDuringTheWriteKeepsTheOldReminder covers a full disk";
-        const CurrentFolder here(folder.path());
+        const test::InFolder here(folder.path());
         {
             QFile old("07122026.rem");
             ASSERT_TRUE(old.open(QIODevice::WriteOnly));
@@ -150,7 +117,7 @@ TEST(FullDisk, TheOldReminderSurvivesAndTheWindowKeepsTheText)
         const QString text(c.text, QLatin1Char('n'));
         program.write(text);
         EXPECT_EQ(program.errors.messages(), QStringList{c.message});
-        EXPECT_EQ(fileBytes("07122026.rem"), "old reminder");
+        EXPECT_EQ(test::fileBytes("07122026.rem"), "old reminder");
         EXPECT_EQ(entries("."), expected) << "no half-written file is left behind";
         EXPECT_TRUE(program.form3->isVisible());
         EXPECT_EQ(program.memoText(), text);
@@ -184,51 +151,21 @@ TEST(RefusedWrite, TheOldReminderSurvivesAndTheWindowKeepsTheText)
             old.write("old reminder");
         }
         c.prepare(folder.path());
-        const CurrentFolder here(folder.path());
+        const test::InFolder here(folder.path());
         ReminderWriter program;
         {
             // Root writes anywhere; the program's user does not.
-            const bool root = geteuid() == 0;
-            if (root) {
-                ASSERT_EQ(seteuid(65534), 0);
-            }
+            const test::Unprivileged guard;
             program.write("new text");
-            if (root) {
-                ASSERT_EQ(seteuid(0), 0);
-            }
         }
         EXPECT_EQ(program.errors.messages(), QStringList{"Cannot create file 07122026.rem."});
-        EXPECT_EQ(fileBytes(c.asFolder ? "07122026.rem/inside" : "07122026.rem"), "old reminder");
+        EXPECT_EQ(test::fileBytes(c.asFolder ? "07122026.rem/inside" : "07122026.rem"), "old reminder");
         EXPECT_EQ(entries("."), QStringList{"07122026.rem"});
         EXPECT_TRUE(program.form3->isVisible());
         EXPECT_EQ(program.memoText(), "new text");
         chmod(folder.path().toLocal8Bit().constData(), 0755);
     }
 }
-
-// The System page with the warning window in its slot, refreshed by its minute tick.
-struct SystemPageOn {
-    test::SettableClock clock{2026, 3, 4, 10, 50, 0};
-    LocaleValues locale;
-    test::FakeDrive drive;
-    Services services;
-    ClockState state;
-    WindowSet windows;
-    PageContext context{state, services, windows};
-    SystemPage page;
-
-    SystemPageOn(std::int64_t freeBytes, std::int64_t totalBytes) : drive(freeBytes, totalBytes)
-    {
-        services.clock = &clock;
-        services.locale = &locale;
-        services.drive = &drive;
-        page.attach(context);
-        windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
-        state.StartTime = "10:50:00";
-        page.findChild<QComboBox*>("ComboBox2")->setCurrentIndex(0); // 5 MB
-    }
-    TForm4* warning() { return windows.get<TForm4>(WindowSet::Form4); }
-};
 
 TEST(OddDrive, TheSystemPageShowsWhatTheReadingGives)
 {
@@ -249,13 +186,13 @@ TEST(OddDrive, TheSystemPageShowsWhatTheReadingGives)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        SystemPageOn system(c.freeBytes, c.totalBytes);
-        system.page.Timer2Timer(nullptr);
-        EXPECT_EQ(system.page.findChild<QLabel*>("Label2")->text(), c.text);
-        EXPECT_EQ(system.page.findChild<PieGauge*>("Gauge1")->progress(), c.usedPercent);
-        EXPECT_EQ(system.page.findChild<QLabel*>("Label4")->text(), "0hrs 0mins");
+        test::SystemPageOn system(c.freeBytes, c.totalBytes);
+        system.refresh();
+        EXPECT_EQ(system.label("Label2")->text(), c.text);
+        EXPECT_EQ(system.pageGauge()->progress(), c.usedPercent);
+        EXPECT_EQ(system.label("Label4")->text(), "0hrs 0mins");
         EXPECT_EQ(system.warning()->isVisible(), c.warns);
-        EXPECT_EQ(system.page.findChild<QCheckBox*>("CheckBox1")->isChecked(), !c.warns);
+        EXPECT_EQ(system.checkBox()->isChecked(), !c.warns);
         if (c.warns) {
             EXPECT_EQ(system.warning()->gauge()->progress(), c.usedPercent);
         }

@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
@@ -32,32 +31,9 @@
 namespace pocketrix {
 namespace {
 
-// Runs the test in a folder of its own, as the program's current directory.
-struct InFolder {
-    QTemporaryDir folder;
-    QString previous = QDir::currentPath();
-    InFolder()
-    {
-        EXPECT_TRUE(folder.isValid());
-        // Searchable by everyone, so an unprivileged reader meets only the file's own mode.
-        chmod(folder.path().toLocal8Bit().constData(), 0755);
-        QDir::setCurrent(folder.path());
-    }
-    ~InFolder() { QDir::setCurrent(previous); }
-    InFolder(const InFolder&) = delete;
-    InFolder& operator=(const InFolder&) = delete;
-};
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 // Today, 7 December 2026, with today's reminder file in the current folder.
 struct TodaysReminder {
-    InFolder here;
+    test::InFreshFolder here;
     test::SettableClock clock{2026, 12, 7, 9, 0, 0};
     LocaleValues locale;
     Services services;
@@ -67,7 +43,7 @@ struct TodaysReminder {
 
     explicit TodaysReminder(const QByteArray& bytes)
     {
-        writeBytes(QStringLiteral("07122026.rem"), bytes);
+        test::writeBytes(QStringLiteral("07122026.rem"), bytes);
         services.clock = &clock;
         services.locale = &locale;
         windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
@@ -133,7 +109,7 @@ TEST(FaultyReminder, AnUnreadableFileStaysAndKeepsTheReminderWaiting)
 
 TEST(FaultyHelpData, NoFrontendFolderGivesOneMessagePerTopicAndNothingElse)
 {
-    const InFolder here;
+    const test::InFreshFolder here;
     test::RecordedErrors errors;
     WindowSet windows;
     THelpful reader(windows);
@@ -235,7 +211,7 @@ PictureLoad loadInChild(const std::string& path)
 
 TEST(FaultyPicture, AbsurdOrTruncatedBitmapsAreRefusedWithoutReservingTheirSize)
 {
-    const InFolder here;
+    const test::InFreshFolder here;
     struct Case {
         const char* what;
         QByteArray bytes;
@@ -257,7 +233,7 @@ TEST(FaultyPicture, AbsurdOrTruncatedBitmapsAreRefusedWithoutReservingTheirSize)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        writeBytes(QStringLiteral("picture.bmp"), c.bytes);
+        test::writeBytes(QStringLiteral("picture.bmp"), c.bytes);
         const PictureLoad load = loadInChild("picture.bmp");
         EXPECT_EQ(load.message, c.message);
         ASSERT_GE(load.peakGrowthKilobytes, 0);

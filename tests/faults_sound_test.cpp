@@ -2,7 +2,6 @@
 // is missing or damaged, or the sound lasts longer than a tick.
 
 #include <QDataStream>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -63,19 +62,11 @@ TEST(SoundFaults, WithoutAUsableSoundTheAlarmBeepsEachTickAndTellsOnce)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString corrupt = folder.filePath("albeep.wav");
-    {
-        QFile file(corrupt);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        QByteArray damaged = wave(500);
-        damaged.truncate(30); // the header stops inside the format chunk
-        file.write(damaged);
-    }
+    QByteArray damaged = wave(500);
+    damaged.truncate(30); // the header stops inside the format chunk
+    test::writeBytes(corrupt, damaged);
     const QString noise = folder.filePath("noise.wav");
-    {
-        QFile file(noise);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(4000, '\x5a'));
-    }
+    test::writeBytes(noise, QByteArray(4000, '\x5a'));
     struct Case {
         const char* what;
         const char* driver;
@@ -108,11 +99,7 @@ TEST(SoundFaults, ASoundLongerThanATickPlaysOnAndStartsOverAfterItEnds)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath("albeep.wav");
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(wave(2500));
-    }
+    test::writeBytes(path, wave(2500));
     const test::ScopedEnv driver("SDL_AUDIODRIVER", "disk");
     const test::ScopedEnv output("SDL_DISKAUDIOFILE", folder.filePath("device.raw").toLocal8Bit().constData());
     RingingWindow window(path.toStdString());

@@ -1,5 +1,6 @@
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QDir>
@@ -58,14 +59,14 @@ class HelpReader : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_previous = QDir::currentPath();
         ASSERT_TRUE(m_dir.isValid());
         ASSERT_TRUE(QDir(m_dir.path()).mkdir("frontend"));
         for (const auto& [name, source] : kKnownFiles)
             install(name, source);
-        ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+        m_here.emplace(m_dir.path());
+        ASSERT_TRUE(m_here->entered());
     }
-    void TearDown() override { QDir::setCurrent(m_previous); }
+    void TearDown() override { m_here.reset(); }
 
     void install(const QString& name, const QString& source)
     {
@@ -75,9 +76,7 @@ protected:
     }
     void writeFile(const QString& name, const QByteArray& bytes)
     {
-        QFile file(m_dir.filePath("frontend/" + name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
+        test::writeBytes(m_dir.filePath("frontend/" + name), bytes);
     }
     void remove(const QString& name) { ASSERT_TRUE(QFile::remove(m_dir.filePath("frontend/" + name))); }
 
@@ -110,7 +109,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    QString m_previous;
+    std::optional<test::InFolder> m_here;
     test::RecordedErrors m_errors;
     WindowSet m_windows;
     std::unique_ptr<THelpful> m_reader;

@@ -185,8 +185,7 @@ TEST(ProgramSearch, StartsAProgramFromThePathButNotOneInTheCurrentDirectory)
     plant(onPath.path(), "cogitron.exe", marker);
     plant(current.path(), "lookabt.exe", current.filePath("planted-ran"));
 
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(current.path());
+    const test::InFolder here(current.path());
     test::ScopedEnv path("PATH", (".:" + onPath.path() + ":/usr/bin:/bin").toUtf8().constData());
     SystemProgramStarter starter;
     EXPECT_FALSE(starter.start("lookabt.exe"));
@@ -194,7 +193,6 @@ TEST(ProgramSearch, StartsAProgramFromThePathButNotOneInTheCurrentDirectory)
     EXPECT_TRUE(test::waitFor([&] { return QFile::exists(marker); }, 5000));
     EXPECT_FALSE(QFile::exists(current.filePath("planted-ran")));
     EXPECT_FALSE(starter.start("missing.exe"));
-    QDir::setCurrent(previous);
 }
 
 } // namespace
@@ -205,26 +203,11 @@ namespace {
 
 // Today is 7 December 2026; its reminder file is 07122026.rem in the current folder.
 struct ReminderFixture : ProgramsFixture {
-    QTemporaryDir folder;
-    QString previous = QDir::currentPath();
+    test::InFreshFolder folder;
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        QDir::setCurrent(folder.path());
-    }
-    void TearDown() override
-    {
-        QDir::setCurrent(previous);
-        ProgramsFixture::TearDown();
-    }
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
     void start() { ProgramsFixture::SetUp(); }
-    static void write(const QByteArray& bytes)
-    {
-        QFile file("07122026.rem");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    static void write(const QByteArray& bytes) { test::writeBytes("07122026.rem", bytes); }
     QString jotterTip() const { return main->findChild<QToolButton*>("SpeedButton8")->toolTip(); }
 };
 

@@ -33,20 +33,6 @@ std::string errorOf(const std::function<void()>& action)
     return "no error";
 }
 
-void writeBytes(const QString& path, const std::string& bytes)
-{
-    std::ofstream file(path.toStdString(), std::ios::binary);
-    file << bytes;
-}
-
-std::string fileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll().toStdString();
-}
-
 TEST(ReminderFile, NameIsDayMonthYear)
 {
     struct Case {
@@ -160,7 +146,7 @@ TEST(ReminderFile, ReadingAFile)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString lf = folder.filePath(QStringLiteral("lf.rem"));
-    writeBytes(lf, "first\nsecond\n");
+    test::writeBytes(lf, "first\nsecond\n");
     EXPECT_EQ(readMemoTextFile(lf.toStdString()), "first\r\nsecond\r\n");
 
     const std::string missing = folder.filePath(QStringLiteral("07122026.rem")).toStdString();
@@ -169,7 +155,7 @@ TEST(ReminderFile, ReadingAFile)
     EXPECT_EQ(errorOf([&] { readMemoTextFile(directory); }), "Cannot open file " + directory);
 
     const QString large = folder.filePath(QStringLiteral("large.rem"));
-    writeBytes(large, std::string(kMemoCapacity + 1, 'x'));
+    test::writeBytes(large, QByteArray(static_cast<qsizetype>(kMemoCapacity) + 1, 'x'));
     EXPECT_EQ(errorOf([&] { readMemoTextFile(large.toStdString()); }), "Text exceeds memo capacity");
 }
 
@@ -180,9 +166,9 @@ TEST(ReminderFile, OnlyAReadableRegularFileIsWaiting)
     // Searchable by everyone, so an unprivileged reader meets only the entry's own mode.
     ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), 0755), 0);
     const auto path = [&](const char* name) { return folder.filePath(QString::fromLatin1(name)); };
-    writeBytes(path("text.rem"), "Dentist at 9");
-    writeBytes(path("empty.rem"), "");
-    writeBytes(path("locked.rem"), "Dentist at 9");
+    test::writeBytes(path("text.rem"), "Dentist at 9");
+    test::writeBytes(path("empty.rem"), "");
+    test::writeBytes(path("locked.rem"), "Dentist at 9");
     ASSERT_EQ(chmod(path("locked.rem").toLocal8Bit().constData(), 0), 0);
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.rem")));
     ASSERT_EQ(mkfifo(path("pipe.rem").toLocal8Bit().constData(), 0644), 0);
@@ -230,11 +216,11 @@ TEST(ReminderFile, SavingReplacesTheOldFileWhole)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString name = folder.filePath(QStringLiteral("07122026.rem"));
-    writeBytes(name, "a much longer old reminder text");
+    test::writeBytes(name, "a much longer old reminder text");
     saveTextFile(name, QByteArrayLiteral("new"));
-    EXPECT_EQ(fileBytes(name), "new");
+    EXPECT_EQ(test::fileBytes(name), "new");
     saveTextFile(name, QByteArray());
-    EXPECT_EQ(fileBytes(name), "");
+    EXPECT_EQ(test::fileBytes(name), "");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("07122026.rem")});
 }
 
@@ -245,23 +231,23 @@ TEST(ReminderFile, AFailedSaveKeepsTheOldReminder)
     const QString readOnly = folder.filePath(QStringLiteral("locked"));
     ASSERT_TRUE(QDir().mkdir(readOnly));
     const QString old = readOnly + QStringLiteral("/07122026.rem");
-    writeBytes(old, "old reminder");
+    test::writeBytes(old, "old reminder");
     ASSERT_EQ(chmod(readOnly.toLocal8Bit().constData(), 0555), 0);
     {
         const test::Unprivileged guard;
         EXPECT_EQ(errorOf([&] { saveTextFile(old, "new text"); }), "Cannot create file " + old.toStdString());
     }
-    EXPECT_EQ(fileBytes(old), "old reminder");
+    EXPECT_EQ(test::fileBytes(old), "old reminder");
     EXPECT_EQ(QDir(readOnly).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{QStringLiteral("07122026.rem")});
     chmod(readOnly.toLocal8Bit().constData(), 0755);
 
     const QString folderName = folder.filePath(QStringLiteral("08122026.rem"));
     ASSERT_TRUE(QDir().mkdir(folderName));
-    writeBytes(folderName + QStringLiteral("/inside"), "kept");
+    test::writeBytes(folderName + QStringLiteral("/inside"), "kept");
     EXPECT_EQ(errorOf([&] { saveTextFile(folderName, "new text"); }), "Cannot create file " + folderName.toStdString());
     EXPECT_TRUE(QFileInfo(folderName).isDir());
-    EXPECT_EQ(fileBytes(folderName + QStringLiteral("/inside")), "kept");
+    EXPECT_EQ(test::fileBytes(folderName + QStringLiteral("/inside")), "kept");
 
     const QString missingFolder = folder.filePath(QStringLiteral("nowhere/07122026.rem"));
     EXPECT_EQ(errorOf([&] { saveTextFile(missingFolder, "x"); }), "Cannot create file " + missingFolder.toStdString());
@@ -297,12 +283,12 @@ TEST(ReminderFile, ADiskFullDuringTheWriteKeepsTheOldReminder)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString name = folder.filePath(QStringLiteral("07122026.rem"));
-    writeBytes(name, "old reminder");
+    test::writeBytes(name, "old reminder");
     {
         const FileSizeLimit limit(4096);
         EXPECT_EQ(errorOf([&] { saveTextFile(name, QByteArray(100000, 'x')); }), "Stream write error");
     }
-    EXPECT_EQ(fileBytes(name), "old reminder");
+    EXPECT_EQ(test::fileBytes(name), "old reminder");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("07122026.rem")});
 }
 

@@ -17,6 +17,7 @@
 #include "platform/localevalues.h"
 #include "tests/doubles.h"
 #include "tests/fakedrive.h"
+#include "tests/systempageon.h"
 
 namespace pocketrix {
 namespace {
@@ -72,35 +73,10 @@ TEST(StatvfsDriveQuery, ReportsTheCurrentDirectorysFileSystem)
     EXPECT_LE(space.freeBytes, space.totalBytes);
 }
 
-// The page with its own context, and the warning window in its slot as after start-up.
-class SystemPageTest : public ::testing::Test {
+// The page on a 16 GB drive with 4 GB free.
+class SystemPageTest : public ::testing::Test, public test::SystemPageOn {
 protected:
-    SystemPageTest()
-    {
-        services.clock = &clock;
-        services.locale = &locale;
-        services.drive = &drive;
-        page.attach(context);
-        windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
-        state.StartTime = "10:50:00";
-        comboBox()->setCurrentIndex(0);
-    }
-
-    QLabel* label(const char* name) { return page.findChild<QLabel*>(name); }
-    QCheckBox* checkBox() { return page.findChild<QCheckBox*>("CheckBox1"); }
-    QComboBox* comboBox() { return page.findChild<QComboBox*>("ComboBox2"); }
-    PieGauge* pageGauge() { return page.findChild<PieGauge*>("Gauge1"); }
-    TForm4* warning() { return windows.get<TForm4>(WindowSet::Form4); }
-    void refresh() { page.Timer2Timer(nullptr); }
-
-    test::SettableClock clock{2026, 3, 4, 10, 50, 0};
-    LocaleValues locale;
-    test::FakeDrive drive{4 * GB, 16 * GB};
-    Services services;
-    ClockState state;
-    WindowSet windows;
-    PageContext context{state, services, windows};
-    SystemPage page;
+    SystemPageTest() : SystemPageOn(4 * GB, 16 * GB) {}
 };
 
 TEST_F(SystemPageTest, ShowsTheDriveAsTextAndPie)

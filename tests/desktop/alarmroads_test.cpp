@@ -59,7 +59,7 @@ private:
 // to a file through SDL's disk driver.
 struct TheProgram : ::testing::Test {
     QTemporaryDir folder;
-    QString previousFolder = QDir::currentPath();
+    std::optional<test::InFolder> here;
     std::optional<test::ScopedEnv> driver, output;
     MovableClock clock;
     LocaleValues locale;
@@ -81,7 +81,7 @@ struct TheProgram : ::testing::Test {
                 ASSERT_TRUE(QFile::copy(help.filePath(name), folder.filePath(QStringLiteral("frontend/") + name)));
             }
         }
-        QDir::setCurrent(folder.path());
+        here.emplace(folder.path());
         driver.emplace("SDL_AUDIODRIVER", "disk");
         output.emplace("SDL_DISKAUDIOFILE", deviceFile().toLocal8Bit().constData());
         clock.moveTo(moment);
@@ -100,7 +100,7 @@ struct TheProgram : ::testing::Test {
     void TearDown() override
     {
         windows.reset();
-        QDir::setCurrent(previousFolder);
+        here.reset();
     }
 
     QWidget* window(WindowSet::Slot slot) const { return windows->window(slot); }

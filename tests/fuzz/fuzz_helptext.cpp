@@ -25,19 +25,15 @@
 #include "app/core/reminderfile.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
+#include "tests/fuzz/fuzzsupport.h"
 #include "windows/fronthlp.h"
 
 namespace {
 
 using namespace pocketrix;
-
-void check(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
+using fuzz::check;
+using fuzz::InFolder;
+using fuzz::writeAll;
 
 struct TextPlace {
     void (THelpful::*button)(QObject*);
@@ -72,13 +68,6 @@ std::string readAll(const std::string& name)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-void writeAll(const std::string& name, const std::string& bytes)
-{
-    std::ofstream file(name, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    check(file.good(), "help text written");
-}
-
 // What a memo's plain text gives back for a text put in: the document keeps paragraph
 // and line separators as line breaks and a no-break space as a space.
 QString asShown(QString text)
@@ -93,22 +82,6 @@ QString asShown(QString text)
 }
 
 int pixels(QTextEdit* memo, int extra) { return memoLineHeight(QFontInfo(memo->font()).pixelSize(), extra); }
-
-// The target works in its scratch folder; libFuzzer's own paths stay relative to where
-// it was started.
-class InFolder {
-public:
-    explicit InFolder(const QString& path) : m_previous(QDir::currentPath())
-    {
-        check(QDir::setCurrent(path), "into the scratch folder");
-    }
-    ~InFolder() { QDir::setCurrent(m_previous); }
-    InFolder(const InFolder&) = delete;
-    InFolder& operator=(const InFolder&) = delete;
-
-private:
-    QString m_previous;
-};
 
 } // namespace
 

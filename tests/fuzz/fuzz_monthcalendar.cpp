@@ -14,18 +14,12 @@
 #include "controls/monthcalendar.h"
 #include "platform/clock.h"
 #include "tests/fuzz/fuzzinput.h"
+#include "tests/fuzz/fuzzsupport.h"
 
 namespace {
 
 using namespace pocketrix;
-
-void check(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
+using fuzz::check;
 
 class FuzzClock final : public Clock {
 public:

@@ -21,28 +21,17 @@
 #include "app/core/errors.h"
 #include "app/core/helptext.h"
 #include "tests/fuzz/fuzzinput.h"
+#include "tests/fuzz/fuzzsupport.h"
 #include "windows/fronthlp.h"
 
 namespace {
 
 using namespace pocketrix;
-
-void check(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
+using fuzz::check;
+using fuzz::InFolder;
+using fuzz::writeAll;
 
 QTemporaryDir* folder = nullptr;
-
-void writeAll(const std::string& name, const std::string& bytes)
-{
-    std::ofstream file(name, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    check(file.good(), "picture written");
-}
 
 std::string lower(std::string text)
 {
@@ -144,22 +133,6 @@ void load(const std::string& name)
     const qint64 bytes = qint64(loaded.width()) * loaded.height() * loaded.depth() / 8;
     check(bytes <= qint64(QImageReader::allocationLimit()) * 1024 * 1024, "no picture beyond the reader's limit");
 }
-
-// The target works in its scratch folder; libFuzzer's own paths stay relative to where
-// it was started.
-class InFolder {
-public:
-    explicit InFolder(const QString& path) : m_previous(QDir::currentPath())
-    {
-        check(QDir::setCurrent(path), "into the scratch folder");
-    }
-    ~InFolder() { QDir::setCurrent(m_previous); }
-    InFolder(const InFolder&) = delete;
-    InFolder& operator=(const InFolder&) = delete;
-
-private:
-    QString m_previous;
-};
 
 } // namespace
 

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <limits>
 #include <optional>
 #include <string>
@@ -14,18 +13,13 @@
 
 #include "app/core/errors.h"
 #include "app/core/reminderfile.h"
+#include "tests/fuzz/fuzzsupport.h"
 
 namespace {
 
 using pocketrix::Error;
-
-void check(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
+using pocketrix::fuzz::check;
+using pocketrix::fuzz::writeAll;
 
 // The text, or nothing when the capacity error was raised; any other error is a fault.
 template <class F> std::optional<std::string> capacityChecked(F&& decode)
@@ -107,11 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same bytes after a run of letters that puts the read buffer's boundary among them.
     const std::string padded = std::string(4096 - (boundary < bytes.size() ? boundary : bytes.size()), 'a') + bytes;
-    {
-        std::ofstream file(scratchFile(), std::ios::binary | std::ios::trunc);
-        file.write(padded.data(), static_cast<std::streamsize>(padded.size()));
-        check(file.good(), "scratch file written");
-    }
+    writeAll(scratchFile(), padded);
     const std::size_t fileCapacity = capacity == pocketrix::kMemoCapacity ? capacity : 4096 + capacity;
     const auto fromFile = capacityChecked([&] { return pocketrix::readMemoTextFile(scratchFile(), fileCapacity); });
     const auto decoded = capacityChecked([&] { return pocketrix::decodeMemoText(padded, fileCapacity); });
