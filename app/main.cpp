@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pocketrix"));
     // Secondary windows may be open when the main window closes; its close ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
-    installFonts();
+    installLook();
 
     SystemClock clock;
     LocaleValues locale = systemLocaleValues();

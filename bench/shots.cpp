@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pocketrix"));
     QApplication::setQuitOnLastWindowClosed(false);
-    installFonts();
+    installLook();
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     SystemClock clock;

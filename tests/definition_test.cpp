@@ -1,8 +1,11 @@
 // The pictures the window definitions name, as the finished windows show them.
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "app/shell/windowset.h"
@@ -69,6 +72,32 @@ TEST(DefinitionPictures, EveryPictureIsInPlace)
         EXPECT_GT(drawn, 0) << "the glyph itself shows";
     }
     EXPECT_TRUE(program.errors.messages().isEmpty()) << program.errors.messages().join(' ').toStdString();
+}
+
+bool imagePluginLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+}
+
+// Qt's image plugins would take a few milliseconds to load and are never needed: every
+// picture of the program is a bitmap read as one, the help reader's included.
+TEST(DefinitionPictures, StartUpLoadsNoImagePlugin)
+{
+    if (imagePluginLoaded())
+        GTEST_SKIP() << "an earlier test in this process loaded them";
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("frontend")));
+    const QDir help(QStringLiteral(POCKETRIX_SOURCE_DIR "/frontend"));
+    for (const QString& name : help.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(help.filePath(name), folder.filePath(QStringLiteral("frontend/") + name)));
+    const test::InFolder here(folder.path());
+    AllWindows program;
+    program.windows.start();
+    ASSERT_TRUE(test::waitFor([&] { return program.windows.started(); }));
+    EXPECT_TRUE(program.errors.messages().isEmpty()) << program.errors.messages().join(' ').toStdString();
+    EXPECT_FALSE(imagePluginLoaded());
 }
 
 // The map keeps its stored picture and is drawn stretched over the whole control.

@@ -12,6 +12,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    pocketrix::installFonts();
+    pocketrix::installLook();
     return RUN_ALL_TESTS();
 }

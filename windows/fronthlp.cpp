@@ -81,8 +81,10 @@ void loadPicture(QLabel* image, const std::string& path)
     if (!bitmapHoldsItsPixels(std::string_view(head.constData(), static_cast<std::size_t>(head.size())),
                               static_cast<std::uint64_t>(file.size())))
         throw Error("Bitmap image is not valid");
+    // Read as the bitmap its name says, without asking every image plugin of Qt first.
     QImageReader reader(&file, "bmp");
     reader.setDecideFormatFromContent(false);
+    reader.setAutoDetectImageFormat(false);
     const QImage picture = reader.read();
     if (picture.isNull())
         throw Error("Bitmap image is not valid");

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPoint>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QSize>
 #include <QVariant>
 #include <QWidget>
@@ -105,8 +106,26 @@ Qt::WindowFlags flagsFor(const QString& border)
 
 } // namespace
 
-void installFonts()
+namespace {
+
+// The platform's style, but for the picture of the menu bar's overflow button, which a
+// bar of one menu never shows: the style reads it when the bar is made, through each of
+// Qt's image plugins in turn, and that would load them all at start-up.
+class OneMenuStyle final : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+            return {};
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
+} // namespace
+
+void installLook()
 {
+    QApplication::setStyle(new OneMenuStyle);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),

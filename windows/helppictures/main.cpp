@@ -186,7 +186,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pocketrix"));
     QApplication::setQuitOnLastWindowClosed(false);
-    installFonts();
+    installLook();
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
