@@ -6,9 +6,10 @@ namespace pocketrix {
 
 namespace {
 
-// SDL is loaded only while a sound plays or is checked, never at program start: its
-// audio back-ends bring some fifty libraries (sound servers, codecs) that a program kept
-// open all day should not carry while it is silent.
+// SDL is loaded only for a sound or its check, never at program start: its audio
+// back-ends bring some fifty libraries (sound servers, codecs) that a program kept open
+// all day should not carry before its alarm first rings. Once loaded it stays, as some
+// of those libraries cannot be unloaded, and one of them would leave memory behind.
 constexpr const char* kSdlLibrary = "libSDL2-2.0.so.0";
 // The output check's buffer is short because closing waits for the device to finish a
 // buffer or two.
@@ -16,7 +17,7 @@ constexpr Uint16 kProbeBufferFrames = 64;
 
 struct SdlLibrary {
     void* handle = nullptr;
-    int users = 0;
+    int users = 0; // of its audio, which runs while there are any
     SdlFunctions functions;
 };
 
@@ -26,15 +27,35 @@ SdlLibrary& library()
     return loaded;
 }
 
-void unloadSdl()
+// Loads SDL once; the failure's text, empty when it is there.
+std::string loadSdl()
 {
     SdlLibrary& sdlLibrary = library();
-    dlclose(sdlLibrary.handle);
-    sdlLibrary.handle = nullptr;
-    sdlLibrary.functions = {};
+    if (sdlLibrary.handle != nullptr)
+        return {};
+    void* handle = dlopen(kSdlLibrary, RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+        const char* text = dlerror();
+        return std::string("Cannot load the sound library ") + (text != nullptr ? text : kSdlLibrary);
+    }
+    SdlFunctions functions;
+    std::string failure;
+#define POCKETRIX_SDL_RESOLVE(name)                                                                                    \
+    functions.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));                                        \
+    if (functions.name == nullptr && failure.empty())                                                                  \
+        failure = std::string("Cannot find ") + #name + " in the sound library " + kSdlLibrary;
+    POCKETRIX_SDL_FUNCTIONS(POCKETRIX_SDL_RESOLVE)
+#undef POCKETRIX_SDL_RESOLVE
+    if (!failure.empty()) {
+        dlclose(handle);
+        return failure;
+    }
+    sdlLibrary.handle = handle;
+    sdlLibrary.functions = functions;
+    return {};
 }
 
-// Holds SDL for the lifetime of one check.
+// Holds SDL's audio for the lifetime of one check.
 class HeldSdl {
 public:
     HeldSdl() : failure(acquireSdl()) {}
@@ -67,31 +88,13 @@ std::string acquireSdl()
         ++sdlLibrary.users;
         return {};
     }
-    sdlLibrary.handle = dlopen(kSdlLibrary, RTLD_NOW | RTLD_LOCAL);
-    if (sdlLibrary.handle == nullptr) {
-        const char* text = dlerror();
-        return std::string("Cannot load the sound library ") + (text != nullptr ? text : kSdlLibrary);
-    }
-    std::string failure;
-#define POCKETRIX_SDL_RESOLVE(name)                                                                                    \
-    sdlLibrary.functions.name = reinterpret_cast<decltype(&::name)>(dlsym(sdlLibrary.handle, #name));                  \
-    if (sdlLibrary.functions.name == nullptr && failure.empty())                                                       \
-        failure = std::string("Cannot find ") + #name + " in the sound library " + kSdlLibrary;
-    POCKETRIX_SDL_FUNCTIONS(POCKETRIX_SDL_RESOLVE)
-#undef POCKETRIX_SDL_RESOLVE
-    if (!failure.empty()) {
-        unloadSdl();
+    if (std::string failure = loadSdl(); !failure.empty())
         return failure;
-    }
     // SDL would otherwise catch SIGINT and SIGTERM for an event loop we never read, and a
     // logout or `kill` would no longer end the program.
     sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        failure = sdlErrorText();
-        sdl().SDL_Quit();
-        unloadSdl();
-        return failure;
-    }
+    if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return sdlErrorText();
     sdlLibrary.users = 1;
     return {};
 }
@@ -102,8 +105,6 @@ void releaseSdl()
     if (sdlLibrary.users == 0 || --sdlLibrary.users > 0)
         return;
     sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    sdl().SDL_Quit();
-    unloadSdl();
 }
 
 std::string loadWave(const std::string& fileName, WaveSound& sound)

@@ -1,5 +1,5 @@
 #pragma once
-// SDL audio, loaded on demand and let go when no player needs it. Qt-free, so that the
+// SDL audio, loaded on demand and stopped when no player needs it. Qt-free, so that the
 // sound check program links nothing else.
 
 #include <string>
@@ -14,7 +14,6 @@ namespace pocketrix {
     X(SDL_SetHint)                                                                                                     \
     X(SDL_InitSubSystem)                                                                                               \
     X(SDL_QuitSubSystem)                                                                                               \
-    X(SDL_Quit)                                                                                                        \
     X(SDL_GetError)                                                                                                    \
     X(SDL_ClearError)                                                                                                  \
     X(SDL_RWFromFile)                                                                                                  \
@@ -32,8 +31,8 @@ struct SdlFunctions {
 #undef POCKETRIX_SDL_MEMBER
 };
 
-// Loads SDL with its audio started, for one more user; SDL is one per process and goes
-// when its last user lets go. The failure's text, empty when it is held.
+// Loads SDL, once, and starts its audio for one more user; the audio is one per process
+// and stops when its last user lets go. The failure's text, empty when it is held.
 std::string acquireSdl();
 void releaseSdl();
 // SDL's functions; only to be called while it is held.
@@ -49,7 +48,7 @@ struct WaveSound {
 std::string loadWave(const std::string& fileName, WaveSound& sound);
 
 // Whether a wave file can be played here: loads SDL and the file and opens an output
-// for it, as a playback would, then lets go of all three. Empty when it can, else the
+// for it, as a playback would, then lets go of the output and the audio. Empty when it can, else the
 // platform's text.
 std::string checkSound(const std::string& fileName);
 

@@ -22,7 +22,7 @@ constexpr int kDrainPollMs = 40;
 // Device buffers of silence queued after the sound, so that the sound has left SDL's
 // queue for the output before the queue runs dry and the device is closed.
 constexpr int kTrailingBuffers = 2;
-// How long SDL stays loaded after a sound: longer than the alarm's second between sounds.
+// How long SDL's audio runs on after a sound: longer than the alarm's second between sounds.
 constexpr int kReleaseAfterMs = 3000;
 
 } // namespace
@@ -45,7 +45,7 @@ struct SdlWavePlayer::State {
     bool opened = false; // open succeeded, or its check is still running
     std::unique_ptr<QProcess> check;
 
-    bool holdsSdl = false;
+    bool holdsAudio = false;
     bool loaded = false; // the sound has been read
     WaveSound sound;
     Uint32 frameBytes = 1;
@@ -70,10 +70,10 @@ struct SdlWavePlayer::State {
     // SDL held and the sound read, for a playback.
     bool wake()
     {
-        if (!holdsSdl) {
+        if (!holdsAudio) {
             if (!acquireSdl().empty())
                 return false;
-            holdsSdl = true;
+            holdsAudio = true;
         }
         if (!loaded) {
             if (!loadWave(fileName, sound).empty()) {
@@ -92,7 +92,7 @@ struct SdlWavePlayer::State {
     {
         stopDevice();
         releaseTimer.stop();
-        if (std::exchange(holdsSdl, false))
+        if (std::exchange(holdsAudio, false))
             releaseSdl();
     }
 
@@ -240,7 +240,7 @@ bool SdlWavePlayer::streaming()
     return m->device != 0;
 }
 
-bool SdlWavePlayer::holdsSoundLibrary() const { return m->holdsSdl; }
+bool SdlWavePlayer::holdsAudio() const { return m->holdsAudio; }
 
 bool SdlWavePlayer::checking() const { return m->check != nullptr && m->check->state() != QProcess::NotRunning; }
 

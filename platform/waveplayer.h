@@ -54,8 +54,8 @@ std::string findSoundCheckProgram();
 // SDL audio as the wave device. An open SDL device is a running audio stream, silence
 // included, so the device is opened only for a playback and closed as soon as its
 // samples have drained; between sounds nothing streams. SDL itself, with the sound
-// servers and codecs it brings, is loaded for the first playback and let go a few
-// seconds after the last one.
+// servers and codecs it brings, is loaded for the first playback, and its audio (threads,
+// a sound server's connection) stops a few seconds after the last one.
 class SdlWavePlayer final : public WavePlayer {
 public:
     // With a check program, open checks the sound in that program and returns at once,
@@ -75,8 +75,8 @@ public:
 
     // True while an audio device is open, that is while a sound plays.
     bool streaming();
-    // True while SDL is loaded for this player.
-    bool holdsSoundLibrary() const;
+    // True while SDL's audio runs for this player.
+    bool holdsAudio() const;
     // True while the check that open started in its own program still runs.
     bool checking() const;
 
