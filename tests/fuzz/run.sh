@@ -8,7 +8,7 @@ seconds=${1:-20}
 shift || true
 build=build-fuzz
 findings=$PWD/$build/findings
-suppressions=$PWD/tests/fuzz/lsan.supp
+suppressions=$PWD/tests/lsan.supp
 # Stack traces of a finding name their functions and lines (llvm-14).
 symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
 [ ! -x "$symbolizer" ] || export ASAN_SYMBOLIZER_PATH=$symbolizer
