@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -203,6 +205,7 @@ TEST_F(HelpReader, AFailingFileStopsTheTopicWhereItFailed)
         QString heading;
         QSize image1, image2;
         bool memo2Loaded;
+        bool namedPipe = false; // in place of the file, with no writer: an open would wait
     } cases[] = {
         {"missing first text",
          4,
@@ -249,6 +252,26 @@ TEST_F(HelpReader, AFailingFileStopsTheTopicWhereItFailed)
          {40, 30},
          {10, 6},
          true},
+        {"first text a named pipe",
+         3,
+         "pktxtxt3.txt",
+         {},
+         "Cannot open file frontend/pktxtxt3.txt.",
+         "System",
+         {40, 30},
+         {10, 6},
+         false,
+         true},
+        {"second picture a named pipe",
+         4,
+         "pktxhlp4.bmp",
+         {},
+         "Cannot open file frontend/pktxhlp4.bmp.",
+         "Calendar",
+         {40, 30},
+         {10, 6},
+         true,
+         true},
         {"second text over capacity",
          2,
          "pktxtxt0.txt",
@@ -267,7 +290,10 @@ TEST_F(HelpReader, AFailingFileStopsTheTopicWhereItFailed)
         const std::vector<int> introduction = layout();
         if (c.bytes.isEmpty())
             remove(c.file);
-        else
+        if (c.namedPipe) {
+            ASSERT_EQ(mkfifo(m_dir.filePath("frontend/" + c.file).toLocal8Bit().constData(), 0600), 0);
+        }
+        if (!c.bytes.isEmpty())
             writeFile(c.file, c.bytes);
         m_errors.clear();
 

@@ -282,16 +282,22 @@ TEST_P(UnreadableReminder, KeepsTheReminderWaitingAndTheFileInPlace)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, UnreadableReminder,
-    ::testing::Values(Unreadable{"replaced by a folder after start-up", [] { ReminderFixture::write("Dentist at 9"); },
-                                 [] {
-                                     QFile::remove("07122026.rem");
-                                     QDir().mkdir("07122026.rem");
-                                 },
-                                 "Cannot open file 07122026.rem."},
-                      Unreadable{
-                          "a text over the capacity",
-                          [] { ReminderFixture::write(QByteArray(static_cast<qsizetype>(kMemoCapacity) + 1, 'x')); },
-                          nullptr, "Text exceeds memo capacity."}));
+    ::testing::Values(
+        Unreadable{"replaced by a folder after start-up", [] { ReminderFixture::write("Dentist at 9"); },
+                   [] {
+                       QFile::remove("07122026.rem");
+                       QDir().mkdir("07122026.rem");
+                   },
+                   "Cannot open file 07122026.rem."},
+        Unreadable{"replaced by a named pipe after start-up", [] { ReminderFixture::write("Dentist at 9"); },
+                   [] {
+                       QFile::remove("07122026.rem");
+                       ASSERT_EQ(mkfifo("07122026.rem", 0644), 0);
+                   },
+                   "Cannot open file 07122026.rem."},
+        Unreadable{"a text over the capacity",
+                   [] { ReminderFixture::write(QByteArray(static_cast<qsizetype>(kMemoCapacity) + 1, 'x')); }, nullptr,
+                   "Text exceeds memo capacity."}));
 
 struct Entry {
     const char* what;

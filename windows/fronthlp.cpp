@@ -1,6 +1,7 @@
 #include "windows/fronthlp.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include <QFile>
@@ -24,6 +25,7 @@
 #include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
+#include "platform/regularfile.h"
 #include "ui_fronthlp.h"
 
 namespace pocketrix {
@@ -74,8 +76,9 @@ void loadPicture(QLabel* image, const std::string& path)
     const std::string extension = pictureExtension(path);
     if (extension != "bmp")
         throw Error(withArgument("Unknown picture file extension (.%s)", extension));
-    QFile file(QString::fromLocal8Bit(path));
-    if (!file.open(QIODevice::ReadOnly))
+    std::optional<RegularFile> opened = RegularFile::open(path);
+    QFile file;
+    if (!opened || !file.open(opened->release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         throw Error(withArgument("Cannot open file %s", path));
     const QByteArray head = file.peek(64);
     if (!bitmapHoldsItsPixels(std::string_view(head.constData(), static_cast<std::size_t>(head.size())),

@@ -1,11 +1,11 @@
 #include "app/core/reminderfile.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
+#include <optional>
 
 #include "app/core/errors.h"
 #include "app/core/timetext.h"
+#include "platform/regularfile.h"
 
 namespace pocketrix {
 
@@ -127,30 +127,22 @@ std::string decodeMemoText(std::string_view bytes, std::size_t capacity)
     return decoder.finish();
 }
 
-bool isReadableRegularFile(const std::string& fileName)
-{
-    // Asked before opening, as opening a named pipe would wait for a writer.
-    std::error_code error;
-    if (fileName.empty() || !std::filesystem::is_regular_file(fileName, error))
-        return false;
-    return std::ifstream(fileName, std::ios::binary).is_open();
-}
+bool isReadableRegularFile(const std::string& fileName) { return RegularFile::open(fileName).has_value(); }
 
 std::string readMemoTextFile(const std::string& fileName, std::size_t capacity)
 {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file.is_open())
+    std::optional<RegularFile> file = RegularFile::open(fileName);
+    if (!file)
         throw Error(withArgument("Cannot open file %s", fileName));
     MemoTextDecoder decoder(capacity);
     std::array<char, 4096> buffer{};
     while (!decoder.ended()) {
-        file.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        if (file.bad())
+        const long count = file->read(buffer.data(), buffer.size());
+        if (count < 0)
             throw Error(withArgument("Cannot open file %s", fileName));
-        const auto count = static_cast<std::size_t>(file.gcount());
-        decoder.feed(std::string_view(buffer.data(), count));
-        if (file.eof())
+        if (count == 0)
             break;
+        decoder.feed(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
     }
     return decoder.finish();
 }
