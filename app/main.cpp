@@ -11,6 +11,7 @@
 #include "platform/drivequery.h"
 #include "platform/localevalues.h"
 #include "platform/programstart.h"
+#include "platform/quitsignals.h"
 #include "platform/waveplayer.h"
 
 int main(int argc, char** argv)
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pocketrix"));
     // Secondary windows may be open when the main window closes; its close ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
+    quitOnTerminationSignals();
     installLook();
 
     SystemClock clock;

@@ -1,7 +1,10 @@
 #include "pages/alring3.h"
 
+#include <utility>
+
 #include <QApplication>
 
+#include "app/core/errors.h"
 #include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
@@ -22,23 +25,18 @@ TForm2::TForm2(WindowSet& windows, WavePlayer& device, QWidget* parent)
     finishWindow(this);
     ui->Label1->adjustSize(); // sized to its text in the window's final font
     windows.setActivationHandler(this, [this] { FormActivate(this); });
+    keepClearOfBoxes(this);
     m_timer1.setInterval(1000);
     m_timer1.start();
 
     ui->MediaPlayer1->setDevice(&device);
     ui->MediaPlayer1->setFileName(POCKETRIX_ALARM_SOUND);
     // Reaching the sound output takes a while (a sound server, a device), so it waits
-    // until the main window is up. Without its sound the window still rings, with the
-    // system beep, and the failure is told then.
+    // until the main window is up. A failed check is told then; each ringing tick tries
+    // the sound all the same, with the system beep when none comes.
     connect(ui->MediaPlayer1, &MediaPlayer::openFailed, this,
             [this](const QString& text) { m_windows.reportAfterStart(text); });
-    windows.whenStarted([this] {
-        try {
-            ui->MediaPlayer1->Open();
-        } catch (const std::exception& error) {
-            m_windows.reportAfterStart(QString::fromStdString(error.what()));
-        }
-    });
+    windows.whenStarted([this] { ui->MediaPlayer1->Open(); });
 }
 
 TForm2::~TForm2() { ui->MediaPlayer1->Close(); }
@@ -56,19 +54,15 @@ void TForm2::Timer1Timer(QObject* /*sender*/)
 {
     if (Ringing != 1)
         return;
-    if (!ui->MediaPlayer1->isOpen()) {
-        // Reporting the missing device every second would stack a message box per
-        // tick; it is told once per ringing and the system beep stands in.
+    try {
+        ui->MediaPlayer1->Play();
+    } catch (const Error&) {
+        // The alarm must still be heard; and a box a second would pile up, so the
+        // failure is told once per ringing. Every tick tries the sound again.
         m_systemBeep();
-        if (m_noDeviceReported)
-            return;
-        m_noDeviceReported = true;
+        if (!std::exchange(m_noDeviceReported, true))
+            throw;
     }
-    ui->MediaPlayer1->Play();
-    // A refused play request (the output went away) is not reported, but the alarm
-    // must still be heard.
-    if (ui->MediaPlayer1->lastPlayFailed())
-        m_systemBeep();
 }
 
 void TForm2::Button1Click(QObject* /*sender*/)

@@ -14,16 +14,14 @@ void MediaPlayer::Open()
     Close();
     if (m_device == nullptr)
         throw Error("Unknown error code");
-    m_device->setLateFailureHandler([this](const std::string& text) {
-        m_open = false;
-        emit openFailed(QString::fromStdString(text));
-    });
+    m_device->setLateFailureHandler([this](const std::string& text) { emit openFailed(QString::fromStdString(text)); });
+    // Open whatever the check finds: it only tells, and each play tries the output afresh.
+    m_open = true;
     try {
         m_device->open(m_fileName);
     } catch (const WaveError& error) {
         throw Error(error.what());
     }
-    m_open = true;
 }
 
 void MediaPlayer::Play()
@@ -32,7 +30,8 @@ void MediaPlayer::Play()
         throw Error("No MCI device open");
     if (m_device->position() == m_device->length())
         m_device->seekToStart();
-    m_lastPlayFailed = !m_device->play();
+    if (!m_device->play())
+        throw Error("No MCI device open");
 }
 
 void MediaPlayer::Close()

@@ -21,16 +21,16 @@ public:
     void setFileName(const std::string& fileName) { m_fileName = fileName; }
     const std::string& fileName() const { return m_fileName; }
 
-    // Opens the device on the file, closing one already open. Raises the platform's
-    // text for a failure; one the device finds later is told by openFailed.
+    // Opens the device on the file, closing one already open. Raises the platform's text
+    // for a failed check of the sound, one found later is told by openFailed; the device
+    // stays open either way.
     void Open();
     // Plays from the current position without waiting; raises "No MCI device open"
-    // when no device is open. A failed request is only recorded.
+    // when no device is open or no sound could be played.
     void Play();
     void Close();
 
     bool isOpen() const { return m_open; }
-    bool lastPlayFailed() const { return m_lastPlayFailed; }
 
 signals:
     void openFailed(const QString& text);
@@ -39,7 +39,6 @@ private:
     WavePlayer* m_device = nullptr;
     std::string m_fileName;
     bool m_open = false;
-    bool m_lastPlayFailed = false;
 };
 
 } // namespace pocketrix

@@ -2,137 +2,107 @@
 
 #include <dlfcn.h>
 
+#include "platform/regularfile.h"
+
 namespace pocketrix {
 
 namespace {
 
 // SDL is loaded only for a sound or its check, never at program start: its audio
 // back-ends bring some fifty libraries (sound servers, codecs) that a program kept open
-// all day should not carry before its alarm first rings. Once loaded it stays, as some
-// of those libraries cannot be unloaded, and one of them would leave memory behind.
+// all day should not carry before its alarm first rings.
 constexpr const char* kSdlLibrary = "libSDL2-2.0.so.0";
+// A wave file larger than this is no alarm sound.
+constexpr std::size_t kLargestSound = 64U << 20U;
 // The output check's buffer is short because closing waits for the device to finish a
 // buffer or two.
 constexpr Uint16 kProbeBufferFrames = 64;
 
-struct SdlLibrary {
-    void* handle = nullptr;
-    int users = 0; // of its audio, which runs while there are any
-    SdlFunctions functions;
-};
-
-SdlLibrary& library()
+// SDL's functions once all of them were found; null until then.
+const SdlFunctions* loadedSdl(std::string& failure)
 {
-    static SdlLibrary loaded;
-    return loaded;
-}
-
-// Loads SDL once; the failure's text, empty when it is there.
-std::string loadSdl()
-{
-    SdlLibrary& sdlLibrary = library();
-    if (sdlLibrary.handle != nullptr)
-        return {};
+    static const SdlFunctions* loaded = nullptr;
+    static SdlFunctions functions{};
+    if (loaded != nullptr)
+        return loaded;
     void* handle = dlopen(kSdlLibrary, RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* text = dlerror();
-        return std::string("Cannot load the sound library ") + (text != nullptr ? text : kSdlLibrary);
+        failure = std::string("Cannot load the sound library ") + (text != nullptr ? text : kSdlLibrary);
+        return nullptr;
     }
-    SdlFunctions functions;
-    std::string failure;
 #define POCKETRIX_SDL_RESOLVE(name)                                                                                    \
     functions.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));                                        \
-    if (functions.name == nullptr && failure.empty())                                                                  \
-        failure = std::string("Cannot find ") + #name + " in the sound library " + kSdlLibrary;
+    if (functions.name == nullptr) {                                                                                   \
+        failure = std::string("Cannot find ") + #name + " in the sound library " + kSdlLibrary;                        \
+        dlclose(handle);                                                                                               \
+        return nullptr;                                                                                                \
+    }
     POCKETRIX_SDL_FUNCTIONS(POCKETRIX_SDL_RESOLVE)
 #undef POCKETRIX_SDL_RESOLVE
-    if (!failure.empty()) {
-        dlclose(handle);
-        return failure;
-    }
-    sdlLibrary.handle = handle;
-    sdlLibrary.functions = functions;
-    return {};
+    loaded = &functions;
+    return loaded;
 }
 
-// Holds SDL's audio for the lifetime of one check.
-class HeldSdl {
-public:
-    HeldSdl() : failure(acquireSdl()) {}
-    ~HeldSdl()
-    {
-        if (failure.empty())
-            releaseSdl();
-    }
-    HeldSdl(const HeldSdl&) = delete;
-    HeldSdl& operator=(const HeldSdl&) = delete;
-    const std::string failure;
-};
-
-} // namespace
-
-const SdlFunctions& sdl() { return library().functions; }
-
-std::string sdlErrorText()
+std::string errorTextOf(const SdlFunctions& api)
 {
-    const char* text = sdl().SDL_GetError();
+    const char* text = api.SDL_GetError();
     std::string result = text != nullptr ? text : "";
-    sdl().SDL_ClearError();
+    api.SDL_ClearError();
     return result.empty() ? std::string("Unknown error code") : result;
 }
 
-std::string acquireSdl()
+} // namespace
+
+std::unique_ptr<SdlAudio> SdlAudio::start(std::string& failure)
 {
-    SdlLibrary& sdlLibrary = library();
-    if (sdlLibrary.users > 0) {
-        ++sdlLibrary.users;
-        return {};
+    const SdlFunctions* api = loadedSdl(failure);
+    if (api == nullptr)
+        return nullptr;
+    // SDL would otherwise catch SIGINT and SIGTERM for an event loop we never read.
+    api->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (api->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        failure = errorTextOf(*api);
+        return nullptr;
     }
-    if (std::string failure = loadSdl(); !failure.empty())
-        return failure;
-    // SDL would otherwise catch SIGINT and SIGTERM for an event loop we never read, and a
-    // logout or `kill` would no longer end the program.
-    sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return sdlErrorText();
-    sdlLibrary.users = 1;
-    return {};
+    return std::unique_ptr<SdlAudio>(new SdlAudio(*api));
 }
 
-void releaseSdl()
-{
-    SdlLibrary& sdlLibrary = library();
-    if (sdlLibrary.users == 0 || --sdlLibrary.users > 0)
-        return;
-    sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
-}
+SdlAudio::~SdlAudio() { m_api.SDL_QuitSubSystem(SDL_INIT_AUDIO); }
 
-std::string loadWave(const std::string& fileName, WaveSound& sound)
+std::string SdlAudio::errorText() const { return errorTextOf(m_api); }
+
+std::string SdlAudio::loadWave(const std::string& fileName, WaveSound& sound) const
 {
+    // Read here rather than by SDL, which would wait on a named pipe.
+    const std::optional<std::string> bytes = readRegularFile(fileName, kLargestSound);
+    if (!bytes)
+        return "Cannot open file " + fileName;
     Uint8* samples = nullptr;
-    Uint32 bytes = 0;
-    if (sdl().SDL_LoadWAV_RW(sdl().SDL_RWFromFile(fileName.c_str(), "rb"), 1, &sound.format, &samples, &bytes) ==
-        nullptr)
-        return sdlErrorText();
-    sound.samples.assign(samples, samples + bytes);
-    sdl().SDL_FreeWAV(samples);
+    Uint32 count = 0;
+    SDL_RWops* source = m_api.SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size()));
+    if (m_api.SDL_LoadWAV_RW(source, 1, &sound.format, &samples, &count) == nullptr)
+        return errorText();
+    sound.samples.assign(samples, samples + count);
+    m_api.SDL_FreeWAV(samples);
     return {};
 }
 
 std::string checkSound(const std::string& fileName)
 {
-    const HeldSdl held;
-    if (!held.failure.empty())
-        return held.failure;
+    std::string failure;
+    const std::unique_ptr<SdlAudio> audio = SdlAudio::start(failure);
+    if (audio == nullptr)
+        return failure;
     WaveSound sound;
-    if (std::string failure = loadWave(fileName, sound); !failure.empty())
+    if (failure = audio->loadWave(fileName, sound); !failure.empty())
         return failure;
     SDL_AudioSpec probeFormat = sound.format;
     probeFormat.samples = kProbeBufferFrames;
-    const SDL_AudioDeviceID probe = sdl().SDL_OpenAudioDevice(nullptr, 0, &probeFormat, nullptr, 0);
+    const SDL_AudioDeviceID probe = audio->api().SDL_OpenAudioDevice(nullptr, 0, &probeFormat, nullptr, 0);
     if (probe == 0)
-        return sdlErrorText();
-    sdl().SDL_CloseAudioDevice(probe);
+        return audio->errorText();
+    audio->api().SDL_CloseAudioDevice(probe);
     return {};
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// SDL audio, loaded on demand and stopped when no player needs it. Qt-free, so that the
-// sound check program links nothing else.
+// SDL audio, loaded on demand. Qt-free, so that the sound check program links nothing else.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,7 +16,7 @@ namespace pocketrix {
     X(SDL_QuitSubSystem)                                                                                               \
     X(SDL_GetError)                                                                                                    \
     X(SDL_ClearError)                                                                                                  \
-    X(SDL_RWFromFile)                                                                                                  \
+    X(SDL_RWFromConstMem)                                                                                              \
     X(SDL_LoadWAV_RW)                                                                                                  \
     X(SDL_FreeWAV)                                                                                                     \
     X(SDL_OpenAudioDevice)                                                                                             \
@@ -26,29 +26,40 @@ namespace pocketrix {
     X(SDL_PauseAudioDevice)
 
 struct SdlFunctions {
-#define POCKETRIX_SDL_MEMBER(name) decltype(&::name) name = nullptr;
+#define POCKETRIX_SDL_MEMBER(name) decltype(&::name) name; // NOLINT(bugprone-macro-parentheses): a member name
     POCKETRIX_SDL_FUNCTIONS(POCKETRIX_SDL_MEMBER)
 #undef POCKETRIX_SDL_MEMBER
 };
-
-// Loads SDL, once, and starts its audio for one more user; the audio is one per process
-// and stops when its last user lets go. The failure's text, empty when it is held.
-std::string acquireSdl();
-void releaseSdl();
-// SDL's functions; only to be called while it is held.
-const SdlFunctions& sdl();
-// SDL's text for its last failure, or "Unknown error code"; clears it.
-std::string sdlErrorText();
 
 struct WaveSound {
     std::vector<Uint8> samples;
     SDL_AudioSpec format{};
 };
-// Reads a wave file through SDL, which must be held. The failure's text, empty on success.
-std::string loadWave(const std::string& fileName, WaveSound& sound);
 
-// Whether a wave file can be played here: loads SDL and the file and opens an output
-// for it, as a playback would, then lets go of the output and the audio. Empty when it can, else the
+// SDL's audio, running while one of these lives; SDL counts its users itself. The only
+// way to reach SDL's functions, so none is called before SDL is loaded. SDL itself stays
+// loaded once it has been: some of the sound libraries it brings cannot be unloaded.
+class SdlAudio {
+public:
+    // Started audio, or null with the platform's text for the failure.
+    static std::unique_ptr<SdlAudio> start(std::string& failure);
+    ~SdlAudio();
+    SdlAudio(const SdlAudio&) = delete;
+    SdlAudio& operator=(const SdlAudio&) = delete;
+
+    const SdlFunctions& api() const { return m_api; }
+    // SDL's text for its last failure, or "Unknown error code"; clears it.
+    std::string errorText() const;
+    // Reads a wave file. The failure's text, empty on success.
+    std::string loadWave(const std::string& fileName, WaveSound& sound) const;
+
+private:
+    explicit SdlAudio(const SdlFunctions& api) : m_api(api) {}
+    const SdlFunctions& m_api;
+};
+
+// Whether a wave file can be played here: starts SDL's audio, reads the file and opens an
+// output for it, as a playback would, then lets go of both. Empty when it can, else the
 // platform's text.
 std::string checkSound(const std::string& fileName);
 

@@ -19,16 +19,18 @@ public:
 class WavePlayer {
 public:
     virtual ~WavePlayer() = default;
-    // Checks that the file can be played on an output here. Raises WaveError with the
-    // platform's text, or "Unknown error code" where it has none. A player may finish the
-    // check after returning; a failure found then goes to the late-failure handler.
+    // Takes the sound file and checks that it can be played on an output here. Raises
+    // WaveError with the platform's text, or "Unknown error code" where it has none. A
+    // player may finish the check after returning; a failure found then goes to the
+    // late-failure handler, which must not close the player. The check only tells: play
+    // tries the output all the same.
     virtual void open(const std::string& fileName) = 0;
     void setLateFailureHandler(std::function<void(const std::string& text)> handler)
     {
         m_lateFailure = std::move(handler);
     }
     // Starts playback from the current position to the end and returns at once; a
-    // sound that is still playing goes on. False when the request failed.
+    // sound that is still playing goes on. False when nothing could be played.
     virtual bool play() = 0;
     virtual std::uint64_t position() = 0;
     virtual std::uint64_t length() = 0;
@@ -52,10 +54,17 @@ private:
 std::string findSoundCheckProgram();
 
 // SDL audio as the wave device. An open SDL device is a running audio stream, silence
-// included, so the device is opened only for a playback and closed as soon as its
-// samples have drained; between sounds nothing streams. SDL itself, with the sound
-// servers and codecs it brings, is loaded for the first playback, and its audio (threads,
-// a sound server's connection) stops a few seconds after the last one.
+// included, so a device is open only while a sound plays. SDL, with the sound servers and
+// codecs it brings, is loaded at the first sound, and its audio stops a few seconds after
+// the last one. Every play tries the output afresh: a failed check at open only tells.
+//
+//   state    holds                           moves
+//   Closed   nothing                         open: Idle
+//   Idle     the file's name (and its sound  play: SDL's audio started and the sound read,
+//            once read)                        then as from Ready; a failure stays Idle
+//   Ready    SDL's audio                     play: Playing; 3 s later: Idle
+//   Playing  an output, the sound queued     drained or seekToStart: Ready
+//   any                                      close: Closed
 class SdlWavePlayer final : public WavePlayer {
 public:
     // With a check program, open checks the sound in that program and returns at once,
@@ -73,12 +82,9 @@ public:
     bool seekToStart() override;
     void close() override;
 
-    // True while an audio device is open, that is while a sound plays.
-    bool streaming();
-    // True while SDL's audio runs for this player.
-    bool holdsAudio() const;
-    // True while the check that open started in its own program still runs.
-    bool checking() const;
+    bool streaming() const;  // Playing
+    bool holdsAudio() const; // Ready or Playing
+    bool checking() const;   // the check that open started still runs
 
 private:
     struct State;

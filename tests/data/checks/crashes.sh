@@ -1,0 +1,3 @@
+#!/bin/sh
+# A sound check that crashes without a word.
+kill -SEGV $$

@@ -1,0 +1,115 @@
+#!/bin/bash
+# The real program on an X display (run_on_desktop.sh x11) with a sound check that goes
+# wrong in each way below, against one with the real check. For each: the alarm's sound
+# reaches SDL's disk driver within 1.5 s of the minute, the title turns within 100 ms of
+# it, resident memory stays within 5 MB of the ordinary run, and once the program has
+# ended, by its close box or by SIGTERM, nothing it started is left running.
+# Arguments: the program, and the real sound check.
+set -u
+program=$1
+real_check=$2
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
+[ -n "$faketime_lib" ] || { echo "libfaketime is not installed"; exit 1; }
+command -v xdotool >/dev/null || { echo "xdotool is not installed"; exit 1; }
+source "$(dirname "$0")/common.sh"
+repository=$(cd "$(dirname "$0")/../.." && pwd)
+
+# what | the check's body ("real": the real check) | how the program ends | when
+rows=(
+    "the real check|real|close|after the ring"
+    "a check that crashes|kill -SEGV \$\$|close|after the ring"
+    "a check that fails|echo 'no sound here'; exit 1|close|after the ring"
+    "a check that prints 1 MB on a line|printf '%01000000d\n' 0; exit 1|term|after the ring"
+    "a check that prints forever|yes garbage|term|after the ring"
+    "a check that hangs with a process of its own|sleep 600 & sleep 600|close|after the ring"
+    "a check that hangs, the program closed meanwhile|sleep 600 & sleep 600|close|at once"
+    "a check that hangs, the program ended by SIGTERM meanwhile|sleep 600 & sleep 600|term|at once"
+)
+
+failures=0
+check() { # what, then a command that holds when it is right
+    local what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+click_in() {
+    local X Y
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^[XY]=')"
+    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+}
+# Every process still running that the run with this mark started.
+left_running() { grep -l -s -z -x "POCKETRIX_TEST_RUN=$1" /proc/[0-9]*/environ | wc -l; }
+ended() { ! kill -0 "$1" 2>/dev/null; }
+
+baseline_rss=0
+index=0
+for row in "${rows[@]}"; do
+    IFS='|' read -r what body ending when <<<"$row"
+    index=$((index + 1))
+    echo "--- $what"
+    run="$work/$index"
+    mkdir -p "$run"
+    cp -r "$repository/frontend" "$run/"
+    # The check is found beside the program.
+    cp "$program" "$run/pocketrix"
+    if [ "$body" = real ]; then
+        cp "$real_check" "$run/pocketrix-soundcheck"
+    else
+        printf '#!/bin/sh\n%s\n' "$body" >"$run/pocketrix-soundcheck"
+        chmod +x "$run/pocketrix-soundcheck"
+    fi
+    cd "$run"
+    start=$(now_ms)
+    POCKETRIX_TEST_RUN=$index SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$run/device.raw" \
+        FAKETIME="@2026-12-09 23:59:50" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$faketime_lib" \
+        ./pocketrix >"$run/program.log" 2>&1 &
+    pid=$!
+    pids+=($pid)
+    minute=$((start + 10000))
+    waitfor 10 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$run/program.log"; exit 1; }
+    main=$(visible '^Pocketrix - ' | head -n 1)
+
+    if [ "$when" = "after the ring" ]; then
+        xdotool windowactivate --sync "$main" 2>/dev/null
+        click_in "$main" 323 38  # the "Alarm Clock" tab
+        sleep 0.3
+        click_in "$main" 183 138 # "Alarm Set"
+        title_at=0 sound_at=0
+        # What the real check wrote at start-up is no alarm sound.
+        while [ $(now_ms) -lt $((minute - 2000)) ]; do sleep 0.1; done
+        rm -f "$run/device.raw"
+        while [ $(now_ms) -lt $((minute + 3000)) ]; do
+            t=$(now_ms)
+            [ $title_at -eq 0 ] && xdotool getwindowname "$main" | grep -q '12:00 AM' && title_at=$t
+            [ $sound_at -eq 0 ] && [ -s "$run/device.raw" ] && sound_at=$t
+            sleep 0.01
+        done
+        check "the title turned within 100 ms of the minute ($((title_at - minute)) ms)" \
+            test $title_at -ne 0 -a $((title_at - minute)) -le 100
+        check "the sound reached the output within 1.5 s of the minute ($((sound_at - minute)) ms)" \
+            test $sound_at -ne 0 -a $((sound_at - minute)) -le 1500
+        rss=$(awk '/^VmRSS/ { print $2 }' /proc/$pid/status)
+        [ "$body" = real ] && baseline_rss=$rss
+        check "resident memory within 5 MB of the ordinary run ($rss kB against $baseline_rss kB)" \
+            test $((rss - baseline_rss)) -le 5120
+    else
+        sleep 1
+        check "the hanging check runs" test "$(left_running $index)" -ge 3
+    fi
+
+    if [ "$ending" = close ]; then
+        xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
+    else
+        kill -TERM $pid
+    fi
+    check "the program ended by its $ending" waitfor 5 ended $pid
+    check "nothing it started is still running" test "$(left_running $index)" -eq 0
+    if grep -q -E "Sanitizer|runtime error" "$run/program.log"; then
+        echo "FAIL: the program reported:"
+        cat "$run/program.log"
+        failures=$((failures + 1))
+    fi
+done
+exit $failures
