@@ -10,12 +10,14 @@
 #include <QFont>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPoint>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QSize>
 #include <QVariant>
 #include <QWidget>
@@ -94,6 +96,36 @@ void applyPictures(QWidget* window)
     }
 }
 
+// Enter presses the focused push button, as Space does, in windows that are no dialogs
+// as well; Escape is left to the window.
+class EnterPresses final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button == nullptr || !button->isEnabled())
+            return false;
+        if (!key->isAutoRepeat())
+            button->click();
+        return true;
+    }
+};
+
+void pressWithEnter(QWidget* window)
+{
+    auto* filter = new EnterPresses(window);
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        button->installEventFilter(filter);
+}
+
 Qt::WindowFlags flagsFor(const QString& border)
 {
     const Qt::WindowFlags framed = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -151,6 +183,7 @@ void finishWindow(QWidget* window)
     applyPixelFonts(window);
     applyItemHeights(window);
     applyPictures(window);
+    pressWithEnter(window);
 
     const QString border = window->property("definitionBorder").toString();
     const QPoint position = window->property("definitionPos").toPoint();

@@ -1,9 +1,15 @@
 #include "app/shell/errorrule.h"
 
+#include <vector>
+
+#include <QGuiApplication>
 #include <QHash>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
+#include <QVariant>
 
+#include "app/core/boxplacement.h"
 #include "app/core/errors.h"
 
 namespace pocketrix {
@@ -19,19 +25,103 @@ QHash<QString, QPointer<QMessageBox>>& openBoxes()
     return boxes;
 }
 
+std::function<QWidget*()>& boxAnchor()
+{
+    static std::function<QWidget*()> anchor;
+    return anchor;
+}
+
+std::vector<QPointer<QWidget>>& keptClear()
+{
+    static std::vector<QPointer<QWidget>> windows;
+    return windows;
+}
+
+ScreenRect toScreenRect(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
+
+// The window manager's frame is known only once a window is mapped. Until then a box
+// has the place given to it; another window's position may be that of its frame or of
+// its inside, so both are counted.
+QRect outerRect(const QWidget* window, const QMargins& frame)
+{
+    if (window->frameGeometry() != window->geometry())
+        return window->frameGeometry();
+    if (const QVariant given = window->property("pocketrixBoxFrame"); given.isValid())
+        return given.toRect();
+    return window->geometry().marginsAdded(
+        QMargins(frame.left(), frame.top(), frame.right() + frame.left(), frame.bottom() + frame.top()));
+}
+
+QMargins windowFrame(const QWidget* window)
+{
+    if (window == nullptr)
+        return {};
+    const QRect inside = window->geometry();
+    const QRect outside = window->frameGeometry();
+    return {inside.left() - outside.left(), inside.top() - outside.top(), outside.right() - inside.right(),
+            outside.bottom() - inside.bottom()};
+}
+
+// Over the window the message belongs to, clear of the other boxes and of the windows
+// that must stay readable.
+void placeOnScreen(QMessageBox* box)
+{
+    QWidget* anchor = boxAnchor() ? boxAnchor()() : nullptr;
+    QScreen* screen = anchor != nullptr ? anchor->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect anchorFrame = anchor != nullptr ? anchor->frameGeometry() : screen->availableGeometry();
+    const QMargins frame = windowFrame(anchor);
+    std::vector<ScreenRect> taken;
+    for (const QPointer<QMessageBox>& other : openBoxes())
+        if (other != nullptr && other != box && other->isVisible())
+            taken.push_back(toScreenRect(outerRect(other, frame)));
+    for (const QPointer<QWidget>& window : keptClear())
+        if (window != nullptr && window->isVisible())
+            taken.push_back(toScreenRect(outerRect(window, frame)));
+    const QSize size = box->isVisible() ? outerRect(box, frame).size() : box->sizeHint().grownBy(frame);
+    const ScreenRect place = placeBox(toScreenRect(screen->availableGeometry()), toScreenRect(anchorFrame), taken,
+                                      size.width(), size.height());
+    box->setProperty("pocketrixBoxFrame", QRect(place.x, place.y, place.width, place.height));
+    box->move(place.x, place.y);
+}
+
+// A window kept clear that comes up over boxes moves them out of its way.
+class ClearOnShow final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            const QRect covered =
+                outerRect(static_cast<QWidget*>(watched), windowFrame(boxAnchor() ? boxAnchor()() : nullptr));
+            for (const QPointer<QMessageBox>& box : openBoxes())
+                if (box != nullptr && box->isVisible() && outerRect(box, {}).intersects(covered))
+                    placeOnScreen(box);
+        }
+        return false;
+    }
+};
+
 // The box waits for nobody: the failing handler is abandoned already, and a box that
 // waited would hold up the timer that raised it and every window of the program with
-// it (the alarm among them). A message raised again while its box is up adds nothing.
+// it (the alarm among them). A message raised again while its box is up brings that
+// box to the front.
 void showBox(QMessageBox::Icon icon, const QString& message)
 {
     QPointer<QMessageBox>& slot = openBoxes()[message];
     // An answered box is deleted a little later; it is no longer up meanwhile.
-    if (slot != nullptr && slot->isVisible())
+    if (slot != nullptr && slot->isVisible()) {
+        slot->raise();
         return;
+    }
     auto* box = new QMessageBox(icon, QStringLiteral("Pocketrix"), message, QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     slot = box;
+    placeOnScreen(box);
     box->show();
 }
 
@@ -86,6 +176,15 @@ void reportError(const std::exception& error)
 }
 
 std::uint64_t errorsRaised() { return raisedSoFar; }
+
+void setBoxAnchor(std::function<QWidget*()> anchor) { boxAnchor() = std::move(anchor); }
+
+void keepClearOfBoxes(QWidget* window)
+{
+    std::erase_if(keptClear(), [](const QPointer<QWidget>& gone) { return gone == nullptr; });
+    keptClear().emplace_back(window);
+    window->installEventFilter(new ClearOnShow(window));
+}
 
 void closeMessageBoxes()
 {

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QString>
 
+class QWidget;
+
 namespace pocketrix {
 
 // Shows one error message (already followed by its full stop). The default is a
@@ -36,6 +38,12 @@ std::uint64_t errorsRaised();
 // the information icon, shown like the error boxes. Replaceable like the error presenter.
 ErrorPresenter setInformationPresenter(ErrorPresenter presenter);
 void inform(const QString& message);
+
+// The window a new box is placed over: the program's window the message belongs to.
+void setBoxAnchor(std::function<QWidget*()> anchor);
+// A window no box may cover while it is shown (the ringing window with its "STOP"); it
+// comes to the front above older boxes when it is shown.
+void keepClearOfBoxes(QWidget* window);
 
 // Closes every message box still on screen; the window set does so at the end of the run.
 void closeMessageBoxes();

@@ -9,7 +9,13 @@
 
 namespace pocketrix {
 
-WindowSet::WindowSet() { connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &WindowSet::focusWindowChanged); }
+WindowSet::WindowSet()
+{
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &WindowSet::focusWindowChanged);
+    setBoxAnchor([this]() -> QWidget* {
+        return m_active != nullptr && m_active->isVisible() ? m_active.data() : window(mainform);
+    });
+}
 
 WindowSet::~WindowSet()
 {
@@ -17,6 +23,7 @@ WindowSet::~WindowSet()
     for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it)
         it->reset();
     closeMessageBoxes();
+    setBoxAnchor(nullptr);
 }
 
 void WindowSet::add(Slot slot, std::unique_ptr<QWidget> window)

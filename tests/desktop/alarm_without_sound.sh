@@ -1,12 +1,16 @@
 #!/bin/bash
 # The alarm on a machine with no usable sound, the real program on an X display with a
-# window manager (run_on_desktop.sh x11), driven by the mouse: at the alarm minute the
-# system bell stands in every second while the "No MCI device open." box is up, and a
-# click on "STOP" silences it, the box still up.
-# Arguments: the program, and the bell listener (pocketrix_xbells).
+# window manager (run_on_desktop.sh x11): at the alarm minute the system bell stands in
+# every second while the "No MCI device open." box is up; Enter on the focused "STOP"
+# silences it, the box still up. The boxes, one of them for a help text that is a named
+# pipe, lie apart and clear of "STOP".
+# Arguments: the program, and the bell listener (pocketrix_xbells); optionally a file to
+# save a picture of the screen with the boxes in, and the X probe (bench/) that takes it.
 set -u
 program=$1
 listen_for_bells=$2
+screenshot=${3:-}
+xprobe=${4:-}
 repository=$(cd "$(dirname "$0")/../.." && pwd)
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
 [ -n "$faketime_lib" ] || { echo "libfaketime is not installed"; exit 1; }
@@ -37,6 +41,9 @@ bells_during() { # seconds: the bells rung meanwhile
 
 cp -r "$repository/frontend" "$work/"
 cd "$work"
+# The Introduction's text, read once the main window is up, is a named pipe.
+rm frontend/pktxtxt1.txt
+mkfifo frontend/pktxtxt1.txt
 # No sound output at all: opening it fails once the main window is up, which the
 # program tells in a box that stays up. The alarm is left at its start-up time, 00:00.
 SDL_AUDIODRIVER=nonexistent FAKETIME="@2026-12-09 23:59:40" FAKETIME_DONT_FAKE_MONOTONIC=1 \
@@ -44,26 +51,40 @@ SDL_AUDIODRIVER=nonexistent FAKETIME="@2026-12-09 23:59:40" FAKETIME_DONT_FAKE_M
 pids+=($!)
 waitfor 20 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$work/program.log"; exit 1; }
 main=$(visible '^Pocketrix - ' | head -n 1)
-waitfor 10 visible '^Pocketrix$'
-check "the missing sound output is told at start-up, in one box" test "$(visible '^Pocketrix$' | wc -l)" -eq 1
+check "the missing sound output and the pipe are told at start-up, in two boxes" \
+    waitfor 10 test "$(visible '^Pocketrix$' | wc -l)" -eq 2
+boxes_at_start=$(visible '^Pocketrix$')
 
+xdotool windowactivate --sync "$main"
 click_in "$main" 323 38  # the "Alarm Clock" tab
 sleep 0.5
 click_in "$main" 183 138 # "Alarm Set"
 waitfor 30 visible '^Beep\.\.\.Beep\.\.\.$' || { echo "FAIL: the ringing window did not appear"; exit 1; }
 ringing=$(visible '^Beep\.\.\.Beep\.\.\.$' | head -n 1)
+for box in $boxes_at_start; do xdotool windowactivate --sync "$box"; done # the user brings them back
+xdotool windowactivate --sync "$ringing"
 sleep 1.5 # the ringing window's first tick tells that no device is open
-check "one more box tells that no device is open" test "$(visible '^Pocketrix$' | wc -l)" -eq 2
+check "one more box tells that no device is open" test "$(visible '^Pocketrix$' | wc -l)" -eq 3
+# Client areas with their title bars: no two of the boxes and the ringing window overlap.
+frames=$(for window in $(visible '^Pocketrix$') "$ringing"; do
+    xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | cut -d= -f2 | tr '\n' ' '
+    echo
+done)
+check "the boxes and the ringing window lie apart" awk '
+    { x[NR] = $1; y[NR] = $2 - 25; r[NR] = $1 + $3; b[NR] = $2 + $4 }
+    END { for (i = 1; i <= NR; i++) for (j = i + 1; j <= NR; j++)
+              if (x[i] < r[j] && x[j] < r[i] && y[i] < b[j] && y[j] < b[i]) exit 1 }' <<<"$frames"
+[ -n "$screenshot" ] && "$xprobe" shot "$screenshot"
 
 bells=$(bells_during 10)
 check "the bell rang at least 8 times in 10 s with the box up (rang $bells)" test "$bells" -ge 8
-check "no further box piled up" test "$(visible '^Pocketrix$' | wc -l)" -eq 2
+check "no further box piled up" test "$(visible '^Pocketrix$' | wc -l)" -eq 3
 
-click_in "$ringing" 122 110 # "STOP"
-check "a click on STOP hides the ringing window" waitfor 3 sh -c "! xdotool search --onlyvisible --name '^Beep\.\.\.Beep\.\.\.\$'"
+xdotool windowactivate --sync "$ringing" key Return # "STOP" holds the focus
+check "Enter on STOP hides the ringing window" waitfor 3 sh -c "! xdotool search --onlyvisible --name '^Beep\.\.\.Beep\.\.\.\$'"
 bells=$(bells_during 3)
 check "no bell after STOP (rang $bells)" test "$bells" -eq 0
-check "the boxes are still up" test "$(visible '^Pocketrix$' | wc -l)" -eq 2
+check "the boxes are still up" test "$(visible '^Pocketrix$' | wc -l)" -eq 3
 
 kill "${pids[0]}"
 wait "${pids[0]}" 2>/dev/null
