@@ -51,8 +51,8 @@ SDL_AUDIODRIVER=nonexistent FAKETIME="@2026-12-09 23:59:40" FAKETIME_DONT_FAKE_M
 pids+=($!)
 waitfor 20 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$work/program.log"; exit 1; }
 main=$(visible '^Pocketrix - ' | head -n 1)
-check "the missing sound output and the pipe are told at start-up, in two boxes" \
-    waitfor 10 test "$(visible '^Pocketrix$' | wc -l)" -eq 2
+boxes_up() { test "$(visible '^Pocketrix$' | wc -l)" -eq "$1"; }
+check "the missing sound output and the pipe are told at start-up, in two boxes" waitfor 10 boxes_up 2
 boxes_at_start=$(visible '^Pocketrix$')
 
 xdotool windowactivate --sync "$main"
@@ -63,8 +63,7 @@ waitfor 30 visible '^Beep\.\.\.Beep\.\.\.$' || { echo "FAIL: the ringing window 
 ringing=$(visible '^Beep\.\.\.Beep\.\.\.$' | head -n 1)
 for box in $boxes_at_start; do xdotool windowactivate --sync "$box"; done # the user brings them back
 xdotool windowactivate --sync "$ringing"
-sleep 1.5 # the ringing window's first tick tells that no device is open
-check "one more box tells that no device is open" test "$(visible '^Pocketrix$' | wc -l)" -eq 3
+check "one more box tells that no device is open" waitfor 5 boxes_up 3 # at the ringing window's first tick
 # Client areas with their title bars: no two of the boxes and the ringing window overlap.
 frames=$(for window in $(visible '^Pocketrix$') "$ringing"; do
     xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | cut -d= -f2 | tr '\n' ' '
@@ -78,13 +77,13 @@ check "the boxes and the ringing window lie apart" awk '
 
 bells=$(bells_during 10)
 check "the bell rang at least 8 times in 10 s with the box up (rang $bells)" test "$bells" -ge 8
-check "no further box piled up" test "$(visible '^Pocketrix$' | wc -l)" -eq 3
+check "no further box piled up" boxes_up 3
 
 xdotool windowactivate --sync "$ringing" key Return # "STOP" holds the focus
 check "Enter on STOP hides the ringing window" waitfor 3 sh -c "! xdotool search --onlyvisible --name '^Beep\.\.\.Beep\.\.\.\$'"
 bells=$(bells_during 3)
 check "no bell after STOP (rang $bells)" test "$bells" -eq 0
-check "the boxes are still up" test "$(visible '^Pocketrix$' | wc -l)" -eq 3
+check "the boxes are still up" boxes_up 3
 
 kill "${pids[0]}"
 wait "${pids[0]}" 2>/dev/null
