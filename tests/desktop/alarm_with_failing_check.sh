@@ -63,11 +63,11 @@ for row in "${rows[@]}"; do
     cd "$run"
     start=$(now_ms)
     POCKETRIX_TEST_RUN=$index SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$run/device.raw" \
-        FAKETIME="@2026-12-09 23:59:50" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$faketime_lib" \
+        FAKETIME="@2026-12-09 23:59:54" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$faketime_lib" \
         ./pocketrix >"$run/program.log" 2>&1 &
     pid=$!
     pids+=($pid)
-    minute=$((start + 10000))
+    minute=$((start + 6000))
     waitfor 10 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$run/program.log"; exit 1; }
     main=$(visible '^Pocketrix - ' | head -n 1)
 
@@ -80,7 +80,7 @@ for row in "${rows[@]}"; do
         # What the real check wrote at start-up is no alarm sound.
         while [ $(now_ms) -lt $((minute - 2000)) ]; do sleep 0.1; done
         rm -f "$run/device.raw"
-        while [ $(now_ms) -lt $((minute + 3000)) ]; do
+        while [ $title_at -eq 0 -o $sound_at -eq 0 ] && [ $(now_ms) -lt $((minute + 2000)) ]; do
             t=$(now_ms)
             [ $title_at -eq 0 ] && xdotool getwindowname "$main" | grep -q '12:00 AM' && title_at=$t
             [ $sound_at -eq 0 ] && [ -s "$run/device.raw" ] && sound_at=$t
