@@ -39,17 +39,23 @@ std::vector<QPointer<QWidget>>& keptClear()
 
 ScreenRect toScreenRect(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
 
-// The window manager's frame is known only once a window is mapped. Until then a box
-// has the place given to it; another window's position may be that of its frame or of
-// its inside, so both are counted.
-QRect outerRect(const QWidget* window, const QMargins& frame)
+// Where a box lies: its frame once the window manager has framed it, until then the
+// place it was given.
+QRect boxRect(const QWidget* box)
 {
-    if (window->frameGeometry() != window->geometry())
-        return window->frameGeometry();
-    if (const QVariant given = window->property("pocketrixBoxFrame"); given.isValid())
+    if (box->frameGeometry() != box->geometry())
+        return box->frameGeometry();
+    if (const QVariant given = box->property("pocketrixBoxFrame"); given.isValid())
         return given.toRect();
-    return window->geometry().marginsAdded(
-        QMargins(frame.left(), frame.top(), frame.right() + frame.left(), frame.bottom() + frame.top()));
+    return box->geometry();
+}
+
+// Where a window kept clear lies. Its position may be that of its frame or of its inside,
+// and the window manager's word on it may come late, so both readings are counted.
+QRect keptClearRect(const QWidget* window, const QMargins& frame)
+{
+    const QMargins either(frame.left(), frame.top(), frame.right() + frame.left(), frame.bottom() + frame.top());
+    return window->frameGeometry().united(window->geometry().marginsAdded(either));
 }
 
 QMargins windowFrame(const QWidget* window)
@@ -75,11 +81,11 @@ void placeOnScreen(QMessageBox* box)
     std::vector<ScreenRect> taken;
     for (const QPointer<QMessageBox>& other : openBoxes())
         if (other != nullptr && other != box && other->isVisible())
-            taken.push_back(toScreenRect(outerRect(other, frame)));
+            taken.push_back(toScreenRect(boxRect(other)));
     for (const QPointer<QWidget>& window : keptClear())
         if (window != nullptr && window->isVisible())
-            taken.push_back(toScreenRect(outerRect(window, frame)));
-    const QSize size = box->isVisible() ? outerRect(box, frame).size() : box->sizeHint().grownBy(frame);
+            taken.push_back(toScreenRect(keptClearRect(window, frame)));
+    const QSize size = box->isVisible() ? boxRect(box).size() : box->sizeHint().grownBy(frame);
     const ScreenRect place = placeBox(toScreenRect(screen->availableGeometry()), toScreenRect(anchorFrame), taken,
                                       size.width(), size.height());
     box->setProperty("pocketrixBoxFrame", QRect(place.x, place.y, place.width, place.height));
@@ -96,9 +102,9 @@ protected:
     {
         if (event->type() == QEvent::Show) {
             const QRect covered =
-                outerRect(static_cast<QWidget*>(watched), windowFrame(boxAnchor() ? boxAnchor()() : nullptr));
+                keptClearRect(static_cast<QWidget*>(watched), windowFrame(boxAnchor() ? boxAnchor()() : nullptr));
             for (const QPointer<QMessageBox>& box : openBoxes())
-                if (box != nullptr && box->isVisible() && outerRect(box, {}).intersects(covered))
+                if (box != nullptr && box->isVisible() && boxRect(box).intersects(covered))
                     placeOnScreen(box);
         }
         return false;

@@ -1,19 +1,20 @@
 #!/bin/bash
-# Builds the fuzzers with clang and runs each on a copy of its seed corpus; exits non-zero
-# when any target finds an input that fails, keeping that input in build-fuzz/findings/.
+# Builds the fuzzers with clang, in the sanitized tree that ./setup test uses, and runs each
+# on a copy of its seed corpus; exits non-zero when any target finds an input that fails,
+# keeping that input in build-sanitize/findings/.
 #   tests/fuzz/run.sh [seconds-per-target] [target...]   (the test command uses 20; a long run: 3600)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${1:-20}
 shift || true
-build=build-fuzz
+build=build-sanitize
 findings=$PWD/$build/findings
 suppressions=$PWD/tests/lsan.supp
 # Stack traces of a finding name their functions and lines (llvm-14).
 symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
 [ ! -x "$symbolizer" ] || export ASAN_SYMBOLIZER_PATH=$symbolizer
-CC=clang CXX=clang++ cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
-    -DPOCKETRIX_FUZZ=ON >/dev/null
+CC=clang CXX=clang++ cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+    -DPOCKETRIX_SANITIZE=ON -DPOCKETRIX_FUZZ=ON >/dev/null
 targets=${*:-$(sed -n 's/^pocketrix_fuzzer(\([a-z_]*\).*/\1/p' tests/fuzz/CMakeLists.txt)}
 # shellcheck disable=SC2086
 cmake --build $build --target $targets
