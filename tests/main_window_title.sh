@@ -1,13 +1,14 @@
 #!/bin/bash
 # Starts a program on a private X server and prints the title of its main window once it
-# shows one (or nothing after 10 s); the program's error output goes to the file given.
+# shows one (or nothing after 30 s: a loaded machine, a sanitized build); the program's
+# error output goes to the file given.
 #   main_window_title.sh PROGRAM [ERROR-LOG]
 program=$1
 log=${2:-/dev/null}
 export QT_QPA_PLATFORM=xcb
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     "$0" 2>>"$1" & pid=$!
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         title=$(xdotool search --name "^Pocketrix - " getwindowname 2>/dev/null | head -n 1)
         [ -n "$title" ] && break
         sleep 0.1
