@@ -31,7 +31,9 @@ std::string padded(int value, int digits)
 
 template <std::size_t N> const std::string& nameAt(const std::array<std::string, N>& names, int oneBased)
 {
-    const int index = ((oneBased - 1) % static_cast<int>(N) + static_cast<int>(N)) % static_cast<int>(N);
+    // In long long: a reading of INT_MIN must not overflow on the way.
+    const auto count = static_cast<long long>(N);
+    const long long index = ((static_cast<long long>(oneBased) - 1) % count + count) % count;
     return names[static_cast<std::size_t>(index)];
 }
 
