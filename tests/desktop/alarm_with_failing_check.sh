@@ -26,19 +26,7 @@ rows=(
     "a check that hangs, the program ended by SIGTERM meanwhile|sleep 600 & sleep 600|term|at once"
 )
 
-failures=0
-check() { # what, then a command that holds when it is right
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
-click_in() {
-    local X Y
-    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^[XY]=')"
-    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
-}
 # Every process still running that the run with this mark started.
 left_running() { grep -l -s -z -x "POCKETRIX_TEST_RUN=$1" /proc/[0-9]*/environ | wc -l; }
 ended() { ! kill -0 "$1" 2>/dev/null; }

@@ -17,19 +17,6 @@ faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1
 command -v xdotool >/dev/null || { echo "xdotool is not installed"; exit 1; }
 
 source "$(dirname "$0")/common.sh"
-failures=0
-check() { # what, then a command that holds when it is right
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
-# A click at a point of a window's client area, in the definitions' pixels.
-click_in() {
-    local X Y
-    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^[XY]=')"
-    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
-}
 bells_during() { # seconds: the bells rung meanwhile
     "$listen_for_bells" >"$work/bells" &
     local listener=$!

@@ -1,4 +1,5 @@
-# Shared by the desktop tests' scripts: background processes ended on exit, and waiting.
+# Shared by the desktop tests' scripts: background processes ended on exit, waiting,
+# checks that count failures, and the windows on the X display.
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -16,4 +17,18 @@ waitfor() { # seconds, then a command that succeeds once the wait is over
         [ $tries -gt 0 ] || return 1
         sleep 0.1
     done
+}
+
+failures=0
+check() { # what, then a command that holds when it is right
+    local what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+# A click at a point of a window's client area, in the definitions' pixels.
+click_in() {
+    local X Y
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^[XY]=')"
+    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
 }
