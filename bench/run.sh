@@ -13,7 +13,7 @@ build=build-bench
 
 cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build $build --target pocketrix bench_bare xprobe >/dev/null
-program=$PWD/$build/app/pocketrix
+program=$PWD/$build/program/pocketrix
 bare=$PWD/$build/bench/bench_bare
 probe=$PWD/$build/bench/xprobe
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)

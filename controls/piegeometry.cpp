@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/core/rounding.h"
+
 namespace pocketrix {
 
 namespace {
@@ -21,16 +23,6 @@ double parameterAngle(const PieRect& rect, double x, double y)
 }
 
 } // namespace
-
-std::int64_t roundHalfEven(double value)
-{
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    double result = below;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
-        result += 1.0;
-    return static_cast<std::int64_t>(result);
-}
 
 std::int32_t clampProgress(std::int32_t value, std::int32_t minValue, std::int32_t maxValue)
 {
@@ -59,8 +51,10 @@ PieRect paintRect(int width, int height, bool singleBorder)
 PiePoint pieStartPoint(const PieRect& rect, int percent)
 {
     // The centre is taken in whole pixels, truncated.
-    const auto mx = static_cast<double>(rect.right / 2);
-    const auto my = static_cast<double>(rect.bottom / 2);
+    const int centreX = rect.right / 2;
+    const int centreY = rect.bottom / 2;
+    const auto mx = static_cast<double>(centreX);
+    const auto my = static_cast<double>(centreY);
     const double angle = std::numbers::pi * (percent * 0.02 + 0.5);
     return {static_cast<int>(roundHalfEven(mx * (1.0 - std::cos(angle)))),
             static_cast<int>(roundHalfEven(my * (1.0 - std::sin(angle))))};

@@ -1,7 +1,5 @@
 #pragma once
-// The drawn controls layer: controls the platform has no ready-made widget for. Their
-// arithmetic sits in plain functions like these, free of Qt, so it can be checked
-// without a widget; the widgets only paint what these functions give.
+// The pie gauge's arithmetic, free of Qt; the widget only paints what these give.
 
 #include <cstdint>
 
@@ -25,10 +23,6 @@ struct PieAngles {
     int start = 0;
     int span = 0;
 };
-
-// Nearest whole number, exactly halfway going to the even neighbour, whatever the
-// floating-point rounding mode.
-std::int64_t roundHalfEven(double value);
 
 // value limited to [minValue, maxValue].
 std::int32_t clampProgress(std::int32_t value, std::int32_t minValue, std::int32_t maxValue);

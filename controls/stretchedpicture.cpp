@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/shell/definition.h"
+#include "platform/picturefile.h"
 
 namespace pocketrix {
 
@@ -11,7 +11,7 @@ StretchedPicture::StretchedPicture(QWidget* parent) : QWidget(parent) {}
 void StretchedPicture::setPicture(const QString& path)
 {
     m_path = path;
-    m_image = readDefinitionPicture(path);
+    m_image = readBitmap(path);
     m_stretched = {};
     update();
 }

@@ -81,7 +81,7 @@ void AlarmClockPage::Button2Click(QObject* /*sender*/)
 
 void AlarmClockPage::AlarmCheck(QObject* /*sender*/)
 {
-    ui->Label26->setText(QString::fromStdString(shortTimeText(currentTimeText(*m_context->services.clock))));
+    ui->Label26->setText(QString::fromStdString(shortTimeText(currentTimeText(m_context->services.clock))));
     if (m_context->state.AlarmSet == 1 && ui->Label26->text() == ui->Label27->text())
         AlarmBeep();
 }

@@ -44,10 +44,10 @@ MonthCalendar* CalendarPage::calendar() const { return ui->Calendar1; }
 void CalendarPage::attach(PageContext& context)
 {
     m_context = &context;
-    ui->Calendar1->setShortDayNames(context.services.locale->shortDayNames);
+    ui->Calendar1->setShortDayNames(context.services.locale.shortDayNames);
     // A clock past the calendar's last day is told by the error rule, not thrown out of
     // the main window's construction.
-    runGuarded([&] { ui->Calendar1->setClock(context.services.clock); });
+    runGuarded([&] { ui->Calendar1->setClock(&context.services.clock); });
 }
 
 void CalendarPage::initialise()
@@ -77,7 +77,7 @@ void CalendarPage::nameCalendar()
 {
     if (m_context != nullptr)
         ui->Calendar1->setAccessibleName(
-            QString::fromStdString(formatDateTime("dddddd", selectedDay(), *m_context->services.locale)));
+            QString::fromStdString(formatDateTime("dddddd", selectedDay(), m_context->services.locale)));
 }
 
 void CalendarPage::recordToday()
@@ -96,7 +96,7 @@ void CalendarPage::Button3Click(QObject* /*sender*/)
         return;
     const ClockReading day = selectedDay();
     form3->setTarget(reminderFileName(day.year, day.month, day.day),
-                     formatDateTime("dddddd", day, *m_context->services.locale));
+                     formatDateTime("dddddd", day, m_context->services.locale));
     m_context->windows.show(form3);
 }
 

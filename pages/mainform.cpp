@@ -52,13 +52,13 @@ Tmainform::~Tmainform() = default;
 
 void Tmainform::keepTimer1InPhase()
 {
-    const int millisecond = m_services.clock->now().millisecond;
+    const int millisecond = m_services.clock.now().millisecond;
     m_timer1.setInterval(1000 - millisecond + 2);
 }
 
 void Tmainform::FormCreate(QObject* /*sender*/)
 {
-    m_state.StartTime = currentTimeText(*m_services.clock);
+    m_state.StartTime = currentTimeText(m_services.clock);
     ui->TabSheet2->Timer2Timer(this);
     Timer1Timer(this);
     ui->TabSheet3->initialise();
@@ -79,7 +79,7 @@ void Tmainform::FormClose(QObject* /*sender*/) { QCoreApplication::exit(0); }
 
 void Tmainform::Timer1Timer(QObject* /*sender*/)
 {
-    m_state.CaptionText = titleDateTimeText(m_services.clock->now(), *m_services.locale);
+    m_state.CaptionText = titleDateTimeText(m_services.clock.now(), m_services.locale);
     if (m_state.CaptionText == m_state.PreviousCaption)
         return;
     m_state.PreviousCaption = m_state.CaptionText.str();
@@ -102,7 +102,7 @@ void Tmainform::closeEvent(QCloseEvent* event)
 void Tmainform::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LocaleChange)
-        reloadFormatItems(*m_services.locale);
+        reloadFormatItems(m_services.locale);
     QMainWindow::changeEvent(event);
 }
 

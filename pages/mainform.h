@@ -45,7 +45,7 @@ private:
     void keepTimer1InPhase();
 
     std::unique_ptr<Ui::mainform> ui;
-    const Services& m_services;
+    const Services m_services;
     WindowSet& m_windows;
     ClockState m_state;
     PageContext m_pages;

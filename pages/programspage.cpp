@@ -27,9 +27,17 @@ ProgramsPage::~ProgramsPage() = default;
 
 void ProgramsPage::attach(PageContext& context) { m_context = &context; }
 
-void ProgramsPage::SpeedButton2Click(QObject* /*sender*/) { m_context->services.programs->start("lookabt.exe"); }
+void ProgramsPage::SpeedButton2Click(QObject* /*sender*/)
+{
+    if (const auto programs = m_context->services.programs) // none in the picture tools
+        programs->get().start("lookabt.exe");
+}
 
-void ProgramsPage::SpeedButton6Click(QObject* /*sender*/) { m_context->services.programs->start("cogitron.exe"); }
+void ProgramsPage::SpeedButton6Click(QObject* /*sender*/)
+{
+    if (const auto programs = m_context->services.programs) // none in the picture tools
+        programs->get().start("cogitron.exe");
+}
 
 void ProgramsPage::SpeedButton3Click(QObject* /*sender*/) { notPartOfPocketrix(QStringLiteral("Dialfolio")); }
 

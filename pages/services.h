@@ -1,7 +1,7 @@
 #pragma once
-// The pages layer: the main window, its five pages and the windows they open. Each page
-// is a class of its own that owns its controls and handlers; the main window composes
-// them and routes its ticks to them. Machine access comes in through Services.
+
+#include <functional>
+#include <optional>
 
 #include "app/core/clockstate.h"
 #include "platform/clock.h"
@@ -13,12 +13,16 @@ namespace pocketrix {
 class ProgramStarter;
 class WindowSet;
 
-// The platform services the windows use; main() passes the real ones, tests doubles.
+// A service that a tool or a test may leave out.
+template <class Service> using Optional = std::optional<std::reference_wrapper<Service>>;
+
+// The platform services the windows use: the program's real ones, a tool's fixed ones
+// or a test's doubles.
 struct Services {
-    const Clock* clock = nullptr;
-    LocaleValues* locale = nullptr;
-    ProgramStarter* programs = nullptr;
-    const DriveQuery* drive = nullptr;
+    const Clock& clock;
+    LocaleValues& locale;
+    Optional<ProgramStarter> programs = std::nullopt;
+    Optional<const DriveQuery> drive = std::nullopt;
 };
 
 // What a page of the main window works with.

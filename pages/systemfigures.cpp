@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "app/core/rounding.h"
 #include "app/core/timetext.h"
-#include "controls/piegeometry.h"
 
 namespace pocketrix {
 

@@ -54,7 +54,7 @@ void SystemPage::Timer2Timer(QObject* /*sender*/)
     const Services& services = m_context->services;
 
     // One reading serves the text, the pie and the warning, so the three always agree.
-    const DriveSpace space = services.drive != nullptr ? services.drive->currentDrive() : DriveSpace{};
+    const DriveSpace space = services.drive ? services.drive->get().currentDrive() : DriveSpace{};
     const DriveFigures figures = driveFigures(space);
     setLabelText(ui->Label2, freeSpaceText(figures));
     ui->Gauge1->setProgress(figures.usedPercent());
@@ -70,7 +70,7 @@ void SystemPage::Timer2Timer(QObject* /*sender*/)
         ui->CheckBox1->setChecked(false);
     }
 
-    const std::string now = currentTimeText(*services.clock);
+    const std::string now = currentTimeText(services.clock);
     setLabelText(ui->Label4, elapsedText(elapsedMinutes(state.StartTime.str(), now)));
 }
 

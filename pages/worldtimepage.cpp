@@ -26,7 +26,7 @@ void WorldTimePage::attach(PageContext& context)
 
 void WorldTimePage::UpdateTime()
 {
-    WorldText = shortTimeText(currentTimeText(*m_context->services.clock));
+    WorldText = shortTimeText(currentTimeText(m_context->services.clock));
     const auto show = [this](QLabel* label, std::string_view text) {
         label->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
         // Labels size themselves to their text; on a hidden page that waits for the page

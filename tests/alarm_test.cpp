@@ -112,7 +112,7 @@ class AlarmRoad : public ::testing::Test {
 protected:
     test::SettableClock clock{2026, 12, 7, 7, 0, 0};
     LocaleValues locale;
-    Services services{&clock, &locale};
+    Services services{clock, locale};
     test::FakeWavePlayer device;
     test::RecordedErrors errors;
     int systemBeeps = 0;

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "app/shell/windowset.h"
-#include "app/startup.h"
 #include "controls/stretchedpicture.h"
 #include "pages/services.h"
+#include "program/startup.h"
 #include "tests/doubles.h"
 #include "tests/fakedrive.h"
 #include "tests/fakewave.h"
@@ -24,7 +24,7 @@ struct AllWindows {
     test::SettableClock clock{2026, 12, 7, 22, 28, 5};
     LocaleValues locale;
     test::FakeDrive drive{1 << 30, 1LL << 32};
-    Services services{&clock, &locale, nullptr, &drive};
+    Services services{clock, locale, {}, drive};
     test::FakeWavePlayer sound;
     WindowSet windows;
     AllWindows() { createWindows(windows, services, sound); }

@@ -59,7 +59,7 @@ struct RunningProgram {
     test::SettableClock clock;
     LocaleValues locale;
     test::FakeDrive drive{8LL << 30, 16LL << 30};
-    Services services;
+    Services services{clock, locale, {}, drive};
     test::FakeWavePlayer device;
     test::RecordedErrors errors;
     WindowSet windows;
@@ -69,9 +69,6 @@ struct RunningProgram {
     explicit RunningProgram(const ClockReading& start) : clock(start.year, start.month, start.day)
     {
         set(start);
-        services.clock = &clock;
-        services.locale = &locale;
-        services.drive = &drive;
         windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
         windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, device));
         main = windows.get<Tmainform>(WindowSet::mainform);

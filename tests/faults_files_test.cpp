@@ -36,7 +36,7 @@ struct TodaysReminder {
     test::InFreshFolder here;
     test::SettableClock clock{2026, 12, 7, 9, 0, 0};
     LocaleValues locale;
-    Services services;
+    Services services{clock, locale};
     WindowSet windows;
     test::RecordedErrors errors;
     Tmainform* main = nullptr;
@@ -44,8 +44,6 @@ struct TodaysReminder {
     explicit TodaysReminder(const QByteArray& bytes)
     {
         test::writeBytes(QStringLiteral("07122026.rem"), bytes);
-        services.clock = &clock;
-        services.locale = &locale;
         windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
         main = windows.get<Tmainform>(WindowSet::mainform);
         windows.start();

@@ -15,8 +15,6 @@ namespace pocketrix::test {
 struct MainAndReminder {
     MainAndReminder(int year, int month, int day) : clock(year, month, day, 9, 30, 0)
     {
-        services.clock = &clock;
-        services.locale = &locale;
         windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
         windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
         main = windows.get<Tmainform>(WindowSet::mainform);
@@ -26,7 +24,7 @@ struct MainAndReminder {
     RecordedErrors errors;
     SettableClock clock;
     LocaleValues locale;
-    Services services;
+    Services services{clock, locale};
     WindowSet windows;
     Tmainform* main = nullptr;
     TForm3* form3 = nullptr;

@@ -21,16 +21,11 @@ namespace {
 struct MainWindowFixture : ::testing::Test {
     test::SettableClock clock{2026, 12, 7, 22, 28, 5};
     LocaleValues locale;
-    Services services;
+    Services services{clock, locale};
     WindowSet windows;
     std::unique_ptr<Tmainform> main;
 
-    void SetUp() override
-    {
-        services.clock = &clock;
-        services.locale = &locale;
-        main = std::make_unique<Tmainform>(services, windows);
-    }
+    void SetUp() override { main = std::make_unique<Tmainform>(services, windows); }
 };
 
 TEST_F(MainWindowFixture, StartsWithTheTitleAndTheFivePages)
@@ -177,9 +172,7 @@ TEST(Shutdown, ClosingTheMainWindowEndsTheRunWhateverElseIsOpen)
 {
     test::SettableClock clock{2026, 12, 7, 22, 28, 5};
     LocaleValues locale;
-    Services services;
-    services.clock = &clock;
-    services.locale = &locale;
+    Services services{clock, locale};
     WindowSet windows;
     windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
     windows.add(WindowSet::Form4, std::make_unique<QWidget>());

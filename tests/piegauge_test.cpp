@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "app/core/rounding.h"
 #include "controls/piegauge.h"
 #include "controls/piegeometry.h"
 

@@ -34,7 +34,7 @@ struct ProgramsFixture : ::testing::Test {
     test::SettableClock clock{2026, 12, 7, 22, 28, 5};
     LocaleValues locale;
     RecordingStarter starter;
-    Services services;
+    Services services{clock, locale, starter};
     WindowSet windows;
     Tmainform* main = nullptr;
     test::RecordedErrors errors;
@@ -43,9 +43,6 @@ struct ProgramsFixture : ::testing::Test {
 
     void SetUp() override
     {
-        services.clock = &clock;
-        services.locale = &locale;
-        services.programs = &starter;
         previousInformation = setInformationPresenter([this](const QString& text) { information << text; });
         windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
         main = windows.get<Tmainform>(WindowSet::mainform);

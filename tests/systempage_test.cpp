@@ -176,10 +176,7 @@ TEST(SystemStartup, LowSpaceWarnsAtTheFirstTickNotAtStartup)
     test::SettableClock clock{2026, 3, 4, 10, 50, 0};
     LocaleValues locale;
     test::FakeDrive drive{0, 8 * GB};
-    Services services;
-    services.clock = &clock;
-    services.locale = &locale;
-    services.drive = &drive;
+    Services services{clock, locale, {}, drive};
     WindowSet windows;
     windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
     auto* page = windows.window(WindowSet::mainform)->findChild<SystemPage*>("TabSheet2");

@@ -22,9 +22,6 @@ namespace pocketrix::test {
 struct SystemPageOn {
     SystemPageOn(std::int64_t freeBytes, std::int64_t totalBytes) : drive(freeBytes, totalBytes)
     {
-        services.clock = &clock;
-        services.locale = &locale;
-        services.drive = &drive;
         page.attach(context);
         windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
         state.StartTime = "10:50:00";
@@ -41,7 +38,7 @@ struct SystemPageOn {
     SettableClock clock{2026, 3, 4, 10, 50, 0};
     LocaleValues locale;
     FakeDrive drive;
-    Services services;
+    Services services{clock, locale, {}, drive};
     ClockState state;
     WindowSet windows;
     PageContext context{state, services, windows};

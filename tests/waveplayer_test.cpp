@@ -156,7 +156,7 @@ TEST(MissingSound, StartUpTellsOnceAndTheRingingFallsBackToTheSystemBeep)
         test::RecordedErrors errors;
         test::SettableClock clock(2026, 12, 7, 7, 0, 0);
         LocaleValues locale;
-        Services services{&clock, &locale};
+        Services services{clock, locale};
         test::SoundAt wave("/nonexistent/albeep.wav", checkProgram);
         WindowSet windows;
         windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));

@@ -30,7 +30,7 @@ class WorldTimePageTest : public ::testing::Test {
 protected:
     test::SettableClock clock{2026, 12, 7};
     LocaleValues locale;
-    Services services{&clock, &locale};
+    Services services{clock, locale};
     ClockState state;
     WindowSet windows;
     PageContext context{state, services, windows};

@@ -7,6 +7,7 @@
 #include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
+#include "platform/picturefile.h"
 #include "ui_sharabout.h"
 
 namespace pocketrix {
@@ -17,7 +18,7 @@ namespace {
 // own face shows through instead.
 QPixmap aboutPicture()
 {
-    QPixmap picture = QPixmap::fromImage(readDefinitionPicture(QStringLiteral(":/pictures/aboutpicture.bmp")));
+    QPixmap picture = QPixmap::fromImage(readBitmap(QStringLiteral(":/pictures/aboutpicture.bmp")));
     picture.setMask(picture.createMaskFromColor(QColor(192, 192, 192)));
     return picture;
 }

@@ -32,10 +32,7 @@ void recordStartDate(ClockState& state, int year, int month, int day)
     state.DayText = integerText(day);
     state.MonthText = integerText(month);
     state.YearText = integerText(year);
-    std::string name = day < 10 ? "0" + state.DayText.str() : state.DayText.str();
-    name += month < 10 ? "0" + state.MonthText.str() : state.MonthText.str();
-    name += state.YearText.str() + ".rem";
-    state.TodayReminderName = name;
+    state.TodayReminderName = reminderFileName(year, month, day);
 }
 
 std::string encodeMemoText(std::string_view text)

@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QFont>
 #include <QIcon>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
@@ -21,6 +20,8 @@
 #include <QSize>
 #include <QVariant>
 #include <QWidget>
+
+#include "platform/picturefile.h"
 
 namespace pocketrix {
 
@@ -86,13 +87,13 @@ void applyPictures(QWidget* window)
     widgets.prepend(window);
     for (QWidget* widget : widgets) {
         if (const QVariant icon = widget->property("definitionIcon"); icon.isValid())
-            widget->setWindowIcon(QIcon(QPixmap::fromImage(readDefinitionPicture(icon.toString()))));
+            widget->setWindowIcon(QIcon(QPixmap::fromImage(readBitmap(icon.toString()))));
         if (const QVariant pixmap = widget->property("definitionPixmap"); pixmap.isValid())
             if (auto* label = qobject_cast<QLabel*>(widget))
-                label->setPixmap(QPixmap::fromImage(readDefinitionPicture(pixmap.toString())));
+                label->setPixmap(QPixmap::fromImage(readBitmap(pixmap.toString())));
         if (const QVariant face = widget->property("definitionGlyph"); face.isValid())
             if (auto* button = qobject_cast<QAbstractButton*>(widget))
-                button->setIcon(glyph(readDefinitionPicture(face.toString())));
+                button->setIcon(glyph(readBitmap(face.toString())));
     }
 }
 
@@ -169,18 +170,9 @@ void installLook()
     QApplication::setFont(windowFont);
 }
 
-void applyPixelFonts(QWidget* root) { toPixelFont(root); }
-
-QImage readDefinitionPicture(const QString& path)
-{
-    QImageReader reader(path, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
 void finishWindow(QWidget* window)
 {
-    applyPixelFonts(window);
+    toPixelFont(window);
     applyItemHeights(window);
     applyPictures(window);
     pressWithEnter(window);

@@ -1,6 +1,5 @@
 #pragma once
 
-class QImage;
 class QString;
 class QWidget;
 
@@ -19,20 +18,11 @@ namespace pocketrix {
 // bottom-left pixel is its background, and the button's own face shows there.
 void finishWindow(QWidget* window);
 
-// Reads a picture that a definition names, a Windows bitmap among the program's
-// resources. Its format is named rather than guessed: guessing asks each of Qt's image
-// plugins about every picture.
-QImage readDefinitionPicture(const QString& path);
-
 // Makes the reference fonts of the definitions resolve to installed fonts of the same
 // build, "MS Sans Serif" to a sans serif and "Times New Roman" to a serif, and makes the
 // windows' own font, "MS Sans Serif" 11 pixels high, the default of everything else the
 // program shows (message boxes, tooltips, menus). It also sets the platform's style,
 // adjusted for a menu bar of one menu. Run once, before the first window is created.
 void installLook();
-
-// Converts every point size that the definitions give to the pixel height it has at
-// 96 dpi, for the widget and its children, so text keeps its size on any screen.
-void applyPixelFonts(QWidget* root);
 
 } // namespace pocketrix

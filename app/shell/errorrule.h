@@ -1,7 +1,4 @@
 #pragma once
-// The shell layer: what every window of the program shares. The error rule and the
-// handler binding that applies it, the window set with its Show and Hide, and the
-// finishing of a window built from its definition. Uses Qt Widgets and core/.
 
 #include <cstdint>
 #include <exception>

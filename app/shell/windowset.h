@@ -31,7 +31,8 @@ public:
     // the program.
     void add(Slot slot, std::unique_ptr<QWidget> window);
     QWidget* window(Slot slot) const { return m_windows[slot].get(); }
-    template <class T> T* get(Slot slot) const { return static_cast<T*>(window(slot)); }
+    // The window of a slot as its class, or null when the slot holds another kind.
+    template <class T> T* get(Slot slot) const { return qobject_cast<T*>(window(slot)); }
 
     // A window that takes part in the activation rule without a slot (Jotters).
     void track(QWidget* window);

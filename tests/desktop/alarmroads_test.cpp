@@ -26,13 +26,13 @@
 #include <gtest/gtest.h>
 
 #include "app/shell/windowset.h"
-#include "app/startup.h"
 #include "controls/monthcalendar.h"
 #include "pages/alring3.h"
 #include "pages/services.h"
 #include "platform/drivequery.h"
 #include "platform/programstart.h"
 #include "platform/waveplayer.h"
+#include "program/startup.h"
 #include "tests/doubles.h"
 
 namespace pocketrix {
@@ -66,7 +66,7 @@ struct TheProgram : ::testing::Test {
     StatvfsDriveQuery drive;
     SystemProgramStarter programs;
     SdlWavePlayer sound{POCKETRIX_SOUND_CHECK}; // before the windows, which close it first
-    Services services{&clock, &locale, &programs, &drive};
+    Services services{clock, locale, programs, drive};
     std::unique_ptr<WindowSet> windows;
 
     QString deviceFile() const { return folder.filePath(QStringLiteral("device.raw")); }

@@ -12,21 +12,7 @@
 #include <QTimer>
 
 #include "app/shell/definition.h"
-#include "app/shell/windowset.h"
-#include "app/startup.h"
-#include "pages/alring3.h"
-#include "pages/jotter.h"
-#include "pages/mainform.h"
-#include "pages/remind.h"
-#include "pages/services.h"
-#include "pages/warning.h"
-#include "platform/clock.h"
-#include "platform/drivequery.h"
-#include "platform/localevalues.h"
-#include "platform/programstart.h"
-#include "platform/waveplayer.h"
-#include "windows/fronthlp.h"
-#include "windows/sharabout.h"
+#include "program/startup.h"
 
 int main(int argc, char** argv)
 {
@@ -37,19 +23,8 @@ int main(int argc, char** argv)
     installLook();
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
-    SystemClock clock;
-    LocaleValues locale = systemLocaleValues();
-    StatvfsDriveQuery drive;
-    SystemProgramStarter programs;
-    SdlWavePlayer alarmSound;
-    Services services;
-    services.clock = &clock;
-    services.locale = &locale;
-    services.drive = &drive;
-    services.programs = &programs;
-
-    WindowSet windows;
-    createWindows(windows, services, alarmSound);
+    Program program{Machine{}};
+    WindowSet& windows = program.windows();
     windows.start();
 
     QWidget* main = windows.window(WindowSet::mainform);

@@ -2,7 +2,7 @@
 // offscreen with a fixed clock and the fallback locale, grabs them and writes Windows
 // bitmaps into the folder given (the repository's frontend/). Run it from the
 // repository root after a window or page has changed:
-//     ./build/windows/helppictures/pocketrix_helppictures frontend
+//     ./build/tools/pocketrix_helppictures frontend
 
 #include <cstdio>
 #include <memory>
@@ -19,20 +19,7 @@
 
 #include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
-#include "app/shell/windowset.h"
-#include "app/startup.h"
-#include "pages/alring3.h"
-#include "pages/jotter.h"
-#include "pages/mainform.h"
-#include "pages/remind.h"
-#include "pages/services.h"
-#include "pages/warning.h"
-#include "platform/clock.h"
-#include "platform/drivequery.h"
-#include "platform/localevalues.h"
-#include "platform/waveplayer.h"
-#include "windows/fronthlp.h"
-#include "windows/sharabout.h"
+#include "program/startup.h"
 
 namespace {
 
@@ -194,17 +181,10 @@ int main(int argc, char** argv)
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     setErrorPresenter([](const QString& message) { std::fprintf(stderr, "message: %s\n", qPrintable(message)); });
 
-    FixedClock clock;
-    LocaleValues locale; // the fallback set, the same on every machine
-    FixedDrive drive;
-    QuietWave sound;
-    Services services;
-    services.clock = &clock;
-    services.locale = &locale;
-    services.drive = &drive;
-
-    WindowSet windows;
-    createWindows(windows, services, sound);
+    // The fallback locale and no program starter: the pictures read the same on every machine.
+    Program program{Machine{std::make_unique<FixedClock>(), LocaleValues{}, std::make_unique<FixedDrive>(), nullptr,
+                            std::make_unique<QuietWave>()}};
+    const WindowSet& windows = program.windows();
 
     QWidget* main = windows.window(WindowSet::mainform);
     auto* pages = main->findChild<QTabWidget*>(QStringLiteral("PageControl1"));

@@ -1,13 +1,9 @@
-#include "app/startup.h"
+#include "program/startup.h"
 
-#include <memory>
-
-#include "app/shell/windowset.h"
 #include "pages/alring3.h"
 #include "pages/jotter.h"
 #include "pages/mainform.h"
 #include "pages/remind.h"
-#include "pages/services.h"
 #include "pages/warning.h"
 #include "windows/fronthlp.h"
 #include "windows/sharabout.h"
@@ -27,5 +23,17 @@ void createWindows(WindowSet& windows, const Services& services, WavePlayer& ala
     QObject::connect(windows.get<TForm3>(WindowSet::Form3), &TForm3::reminderWritten,
                      windows.get<Tmainform>(WindowSet::mainform), &Tmainform::reminderWritten);
 }
+
+Program::Program(Machine machine) : m_machine(std::move(machine)), m_windows(std::make_unique<WindowSet>())
+{
+    Services services{*m_machine.clock, m_machine.locale, {}, {}};
+    if (m_machine.programs)
+        services.programs = *m_machine.programs;
+    if (m_machine.drive)
+        services.drive = *m_machine.drive;
+    createWindows(*m_windows, services, *m_machine.alarmSound);
+}
+
+Program::~Program() { m_windows.reset(); }
 
 } // namespace pocketrix
