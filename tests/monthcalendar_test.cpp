@@ -127,7 +127,7 @@ TEST(MonthModel, DateElementSetter)
 struct Calendar {
     explicit Calendar(int year, int month, int day) : clock(year, month, day)
     {
-        widget.setClock(&clock);
+        widget.setToday(clock.now());
         widget.resize(193, 101);
         widget.show();
         QObject::connect(&widget, &MonthCalendar::OnClick, [this] { events.push_back("click"); });
@@ -161,6 +161,13 @@ TEST(MonthCalendar, TakesTheClockDateAndSizesItsCells)
     EXPECT_EQ(calendar.widget.cellText({0, 0}), QStringLiteral("Sun"));
 }
 
+TEST(MonthCalendar, ShowsItsFirstDateUntilGivenToday)
+{
+    MonthCalendar widget;
+    EXPECT_EQ(widget.model().date(), (CalendarDate{1, 1, 1}));
+    EXPECT_EQ(widget.cellText(widget.selectedCell()), QStringLiteral("1"));
+}
+
 TEST(MonthCalendar, ProgramChangesRaiseOnChangeOnlyWhenTheDateMoves)
 {
     Calendar calendar(2026, 1, 31);
@@ -183,6 +190,7 @@ TEST(MonthCalendar, ProgramChangesRaiseOnChangeOnlyWhenTheDateMoves)
     EXPECT_EQ(calendar.widget.selectedCell(), calendar.widget.model().cellOfDay(31));
 
     calendar.clock.set(2027, 5, 4, 0, 0, 0);
+    calendar.widget.setToday(calendar.clock.now());
     calendar.widget.setUseCurrentDate(true);
     EXPECT_EQ(calendar.widget.Year(), 2027);
     EXPECT_EQ(calendar.widget.Day(), 4);
@@ -194,13 +202,14 @@ TEST(MonthCalendar, ACurrentDateThatIsNoDateChangesNothing)
     Calendar calendar(2026, 1, 31);
     calendar.widget.setMonth(3);
     calendar.clock.set(10000, 1, 1, 0, 0, 0);
+    calendar.widget.setToday(calendar.clock.now());
     EXPECT_THROW(calendar.widget.setUseCurrentDate(true), Error);
     EXPECT_FALSE(calendar.widget.UseCurrentDate());
     EXPECT_EQ(calendar.widget.model().date(), (CalendarDate{2026, 3, 31}));
 
     // A clock moving on later is not taken for the date the user set.
     calendar.clock.set(2027, 5, 4, 0, 0, 0);
-    calendar.widget.setClock(&calendar.clock);
+    calendar.widget.setToday(calendar.clock.now());
     EXPECT_EQ(calendar.widget.model().date(), (CalendarDate{2026, 3, 31}));
 }
 
