@@ -4,10 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/core/errors.h"
-#include "app/shell/errorrule.h"
-#include "platform/clock.h"
-
 namespace pocketrix {
 
 namespace {
@@ -15,12 +11,6 @@ namespace {
 const QColor kHeaderLineColour(0, 0, 0);
 const QColor kDayLineColour(192, 192, 192);
 const QColor kDayLineOnSilverColour(128, 128, 128);
-
-const Clock& defaultClock()
-{
-    static const SystemClock clock;
-    return clock;
-}
 
 // Holds the updating flag for one layout rebuild, clearing it also when the rebuild fails.
 class UpdatingScope {
@@ -43,18 +33,12 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QFrame(parent)
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    // A clock beyond the last date (year 10000) leaves the model's date; the error is
-    // told when the owner sets the clock, under the error rule.
-    try {
-        loadCurrentDate();
-    } catch (const Error&) {
-        rebuildLayout();
-    }
+    rebuildLayout();
 }
 
-void MonthCalendar::setClock(const Clock* clock)
+void MonthCalendar::setToday(const ClockReading& now)
 {
-    m_clock = clock;
+    m_today = {now.year, now.month, now.day};
     if (m_useCurrentDate)
         loadCurrentDate();
 }
@@ -77,7 +61,7 @@ void MonthCalendar::setUseCurrentDate(bool value)
 {
     if (value == m_useCurrentDate)
         return;
-    // Only a date actually taken from the clock counts as the current one.
+    // Only a date actually taken as today's counts as the current one.
     if (value)
         loadCurrentDate();
     m_useCurrentDate = value;
@@ -93,8 +77,7 @@ void MonthCalendar::setGridLineWidth(int value)
 
 void MonthCalendar::loadCurrentDate()
 {
-    const ClockReading now = (m_clock != nullptr ? *m_clock : defaultClock()).now();
-    m_model.setDate({now.year, now.month, now.day});
+    m_model.setDate(m_today);
     rebuildLayout();
 }
 
@@ -134,6 +117,7 @@ void MonthCalendar::moveSelection(GridCell cell)
     update();
 }
 
+// Taking the selected day cannot raise: it is a day of the shown month.
 void MonthCalendar::clickCell()
 {
     emit OnClick();
@@ -208,7 +192,7 @@ void MonthCalendar::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !m_selecting)
         return;
     m_selecting = false;
-    runGuarded([this] { clickCell(); });
+    clickCell();
 }
 
 void MonthCalendar::keyPressEvent(QKeyEvent* event)
@@ -252,7 +236,7 @@ void MonthCalendar::keyPressEvent(QKeyEvent* event)
     if (target == m_selected)
         return;
     moveSelection(target);
-    runGuarded([this] { clickCell(); });
+    clickCell();
 }
 
 void MonthCalendar::focusInEvent(QFocusEvent* event)

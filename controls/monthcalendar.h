@@ -9,8 +9,6 @@
 
 namespace pocketrix {
 
-class Clock;
-
 // A month as a grid of seven weekday columns under a header of short day names, with the
 // day of its one date highlighted. The program moves it through Year, Month and Day; the
 // user moves the day within the shown month by mouse and keyboard.
@@ -19,8 +17,9 @@ class MonthCalendar : public QFrame {
 public:
     explicit MonthCalendar(QWidget* parent = nullptr);
 
-    // The clock that gives the current date; loads it now when UseCurrentDate holds.
-    void setClock(const Clock* clock);
+    // Today's date, read by the owner from its clock; loaded now when UseCurrentDate
+    // holds. A date past the last year raises the date error and the shown one stays.
+    void setToday(const ClockReading& now);
     // The header texts, Sunday first.
     void setShortDayNames(const std::array<std::string, 7>& names);
 
@@ -75,7 +74,7 @@ private:
     void drawCell(QPainter& painter, GridCell cell) const;
 
     MonthModel m_model;
-    const Clock* m_clock = nullptr;
+    CalendarDate m_today; // the model's own first date until the owner gives one
     std::array<std::string, 7> m_dayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     GridCell m_selected;
     bool m_useCurrentDate = true;

@@ -2,25 +2,8 @@
 
 #include "app/core/errors.h"
 #include "app/core/timetext.h"
-#include "platform/clock.h"
 
 namespace pocketrix {
-
-bool isLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
-
-int daysInMonth(int year, int month)
-{
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12)
-        return 0;
-    return days[month - 1] + (month == 2 && isLeapYear(year) ? 1 : 0);
-}
-
-bool isValidDate(int year, int month, int day)
-{
-    return year >= kFirstYear && year <= kLastYear && month >= 1 && month <= 12 && day >= 1 &&
-           day <= daysInMonth(year, month);
-}
 
 int monthOffset(int firstWeekday, int startOfWeek)
 {

@@ -1,25 +1,20 @@
 #pragma once
 // The controls layer: the drawn controls the pages depend on (month calendar grid, pie
 // gauge). Each keeps its arithmetic in plain, Qt-free code like this file and only
-// paints and takes input in its widget class. Uses core/ and shell/.
+// paints and takes input in its widget class. Uses platform/, core/ and shell/.
 
 #include <array>
 #include <string>
 
+#include "platform/clock.h"
+
 namespace pocketrix {
 
-inline constexpr int kFirstYear = 1;
-inline constexpr int kLastYear = 9999;
 inline constexpr int kGridColumns = 7;
 inline constexpr int kGridRows = 7; // the header row and six week rows
 
 // The message of a year, month and day that do not form a date.
 inline constexpr const char* kDateEncodeError = "Invalid argument to date encode";
-
-bool isLeapYear(int year);
-int daysInMonth(int year, int month);
-// Whether the three numbers name a day of the proleptic Gregorian calendar, years 1 to 9999.
-bool isValidDate(int year, int month, int day);
 
 struct CalendarDate {
     int year = 1;

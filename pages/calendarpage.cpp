@@ -47,7 +47,7 @@ void CalendarPage::attach(PageContext& context)
     ui->Calendar1->setShortDayNames(context.services.locale.shortDayNames);
     // A clock past the calendar's last day is told by the error rule, not thrown out of
     // the main window's construction.
-    runGuarded([&] { ui->Calendar1->setClock(&context.services.clock); });
+    runGuarded([&] { ui->Calendar1->setToday(context.services.clock.now()); });
 }
 
 void CalendarPage::initialise()

@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 
+#include <chrono>
 #include <ctime>
 #include <sys/time.h>
 
@@ -30,16 +31,36 @@ ClockReading localClockReading(long long secondsSinceEpoch, int millisecond)
     return r;
 }
 
+namespace {
+
+// The calendar repeats every 400 years, a whole number of weeks; its place in the cycle
+// keeps any year within std::chrono::year's range.
+std::chrono::year cycleYear(int year) { return std::chrono::year{year % 400 + 2000}; }
+
+std::chrono::month monthOf(int month) { return std::chrono::month{static_cast<unsigned>(month)}; }
+
+} // namespace
+
+bool isLeapYear(int year) { return cycleYear(year).is_leap(); }
+
+int daysInMonth(int year, int month)
+{
+    if (month < 1 || month > 12)
+        return 0;
+    return static_cast<int>(static_cast<unsigned>((cycleYear(year) / monthOf(month) / std::chrono::last).day()));
+}
+
 int weekdayOf(int year, int month, int day)
 {
-    // Sakamoto's method; valid for every proleptic Gregorian date from year 1 on.
-    static constexpr int offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
     if (month < 1 || month > 12 || year < 1)
         return 1;
-    if (month < 3)
-        year -= 1;
-    const int sunday0 = (year + year / 4 - year / 100 + year / 400 + offsets[month - 1] + day) % 7;
-    return sunday0 + 1;
+    const std::chrono::sys_days first = cycleYear(year) / monthOf(month) / 1;
+    return static_cast<int>(std::chrono::weekday{first + std::chrono::days{day - 1}}.c_encoding()) + 1;
+}
+
+bool isValidDate(int year, int month, int day)
+{
+    return year >= kFirstYear && year <= kLastYear && day >= 1 && day <= daysInMonth(year, month);
 }
 
 } // namespace pocketrix

@@ -33,7 +33,17 @@ public:
 // force (TZ); what SystemClock reads.
 ClockReading localClockReading(long long secondsSinceEpoch, int millisecond = 0);
 
-// Weekday of a proleptic Gregorian date, 1 = Sunday to 7 = Saturday.
+// The proleptic Gregorian calendar, for any year.
+bool isLeapYear(int year);
+// 0 for a month outside 1 to 12.
+int daysInMonth(int year, int month);
+// 1 = Sunday to 7 = Saturday; 1 for a month outside 1 to 12 or a year before 1.
 int weekdayOf(int year, int month, int day);
+
+// The years a date may have.
+inline constexpr int kFirstYear = 1;
+inline constexpr int kLastYear = 9999;
+// Whether the three numbers name a day of the years kFirstYear to kLastYear.
+bool isValidDate(int year, int month, int day);
 
 } // namespace pocketrix

@@ -43,13 +43,23 @@ TEST(MonthModel, KnowsLeapYearsAndMonthLengths)
 {
     struct Case {
         int year, month, days;
-    } cases[] = {{2000, 2, 29}, {2024, 2, 29}, {1900, 2, 28},  {2100, 2, 28}, {2026, 2, 28},
-                 {2026, 1, 31}, {2026, 4, 30}, {2026, 12, 31}, {1700, 2, 28}};
+    } cases[] = {{2000, 2, 29}, {2024, 2, 29},  {1900, 2, 28}, {2100, 2, 28},  {2026, 2, 28}, {2026, 1, 31},
+                 {2026, 4, 30}, {2026, 12, 31}, {1700, 2, 28}, {40000, 2, 29}, {32900, 2, 28}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month));
         EXPECT_EQ(daysInMonth(c.year, c.month), c.days);
         EXPECT_EQ(isLeapYear(c.year), c.month == 2 && c.days == 29);
     }
+}
+
+TEST(MonthModel, KnowsWeekdaysFromYearOneOn)
+{
+    struct Case {
+        int year, month, day, weekday;
+    } cases[] = {{1, 1, 1, 2},      {2026, 12, 7, 2}, {9999, 12, 31, 6}, {10000, 1, 1, 7},
+                 {100000, 1, 1, 7}, {2026, 13, 1, 1}, {0, 6, 1, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(weekdayOf(c.year, c.month, c.day), c.weekday) << c.year << "-" << c.month << "-" << c.day;
 }
 
 TEST(MonthModel, CellTextIsTheDayNameOrTheDayNumber)
@@ -117,7 +127,7 @@ TEST(MonthModel, DateElementSetter)
 struct Calendar {
     explicit Calendar(int year, int month, int day) : clock(year, month, day)
     {
-        widget.setClock(&clock);
+        widget.setToday(clock.now());
         widget.resize(193, 101);
         widget.show();
         QObject::connect(&widget, &MonthCalendar::OnClick, [this] { events.push_back("click"); });
@@ -151,6 +161,13 @@ TEST(MonthCalendar, TakesTheClockDateAndSizesItsCells)
     EXPECT_EQ(calendar.widget.cellText({0, 0}), QStringLiteral("Sun"));
 }
 
+TEST(MonthCalendar, ShowsItsFirstDateUntilGivenToday)
+{
+    MonthCalendar widget;
+    EXPECT_EQ(widget.model().date(), (CalendarDate{1, 1, 1}));
+    EXPECT_EQ(widget.cellText(widget.selectedCell()), QStringLiteral("1"));
+}
+
 TEST(MonthCalendar, ProgramChangesRaiseOnChangeOnlyWhenTheDateMoves)
 {
     Calendar calendar(2026, 1, 31);
@@ -173,6 +190,7 @@ TEST(MonthCalendar, ProgramChangesRaiseOnChangeOnlyWhenTheDateMoves)
     EXPECT_EQ(calendar.widget.selectedCell(), calendar.widget.model().cellOfDay(31));
 
     calendar.clock.set(2027, 5, 4, 0, 0, 0);
+    calendar.widget.setToday(calendar.clock.now());
     calendar.widget.setUseCurrentDate(true);
     EXPECT_EQ(calendar.widget.Year(), 2027);
     EXPECT_EQ(calendar.widget.Day(), 4);
@@ -184,13 +202,14 @@ TEST(MonthCalendar, ACurrentDateThatIsNoDateChangesNothing)
     Calendar calendar(2026, 1, 31);
     calendar.widget.setMonth(3);
     calendar.clock.set(10000, 1, 1, 0, 0, 0);
+    calendar.widget.setToday(calendar.clock.now());
     EXPECT_THROW(calendar.widget.setUseCurrentDate(true), Error);
     EXPECT_FALSE(calendar.widget.UseCurrentDate());
     EXPECT_EQ(calendar.widget.model().date(), (CalendarDate{2026, 3, 31}));
 
     // A clock moving on later is not taken for the date the user set.
     calendar.clock.set(2027, 5, 4, 0, 0, 0);
-    calendar.widget.setClock(&calendar.clock);
+    calendar.widget.setToday(calendar.clock.now());
     EXPECT_EQ(calendar.widget.model().date(), (CalendarDate{2026, 3, 31}));
 }
 

@@ -1,7 +1,7 @@
-// Any sequence of Year, Month, Day, StartOfWeek and UseCurrentDate calls on a month
-// calendar, with the clock moving between them: after each call the calendar holds a
-// valid date, the selected cell carries its day, the grid shows every day of the month
-// once, and a call that fails or is ignored changes nothing.
+// Any sequence of Year, Month, Day, StartOfWeek, UseCurrentDate and today's date calls on
+// a month calendar, with the clock moving between them: after each call the calendar
+// holds a valid date, the selected cell carries its day, the grid shows every day of the
+// month once, and a call that fails or is ignored changes nothing.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -20,12 +20,6 @@ namespace {
 
 using namespace pocketrix;
 using fuzz::check;
-
-class FuzzClock final : public Clock {
-public:
-    ClockReading now() const override { return reading; }
-    ClockReading reading;
-};
 
 struct Snapshot {
     CalendarDate date;
@@ -128,13 +122,14 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::Input input(data, size);
-    FuzzClock clock;
-    clock.reading.year = 2000 + input.integer() % 100;
-    clock.reading.month = 1 + (input.integer() & 0xff) % 12;
-    clock.reading.day = 1 + (input.integer() & 0xff) % 28;
+    ClockReading clock;
+    clock.year = 2000 + input.integer() % 100;
+    clock.month = 1 + (input.integer() & 0xff) % 12;
+    clock.day = 1 + (input.integer() & 0xff) % 28;
 
     MonthCalendar calendar;
-    calendar.setClock(&clock);
+    calendar.setToday(clock);
+    ClockReading today = clock; // the date last given, loaded by UseCurrentDate
     int changes = 0;
     QObject::connect(&calendar, &MonthCalendar::OnChange, [&changes] { ++changes; });
     checkInvariants(calendar);
@@ -182,12 +177,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 4: {
             const bool failed = raisesDateError([&] { calendar.setUseCurrentDate((value & 1) != 0); });
-            const ClockReading now = clock.now();
             if (failed) {
-                check(!isValidDate(now.year, now.month, now.day), "the date error only for a clock that is no date");
+                check(!isValidDate(today.year, today.month, today.day),
+                      "the date error only for a clock that is no date");
                 check(snapshot(calendar) == before, "a failed set changes nothing");
             } else if ((value & 1) != 0 && !before.useCurrentDate) {
-                check(calendar.model().date() == CalendarDate{now.year, now.month, now.day},
+                check(calendar.model().date() == CalendarDate{today.year, today.month, today.day},
                       "the current date is loaded");
             } else {
                 check(calendar.model().date() == before.date, "no load, no change");
@@ -195,20 +190,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(failed || calendar.UseCurrentDate() == ((value & 1) != 0), "the flag is set");
             break;
         }
-        case 5: // the clock moves, seen at the next load
-            clock.reading.year = (op & 16) != 0 || clock.reading.year < -100000 || clock.reading.year > 100000
-                                     ? value
-                                     : clock.reading.year + value % 400;
-            clock.reading.month = 1 + (input.byte() % 12);
-            clock.reading.day = 1 + (input.byte() % 31);
+        case 5: // the clock moves, given to the calendar by call 7
+            clock.year =
+                (op & 16) != 0 || clock.year < -100000 || clock.year > 100000 ? value : clock.year + value % 400;
+            clock.month = 1 + (input.byte() % 12);
+            clock.day = 1 + (input.byte() % 31);
             break;
         case 6:
             calendar.setReadOnly((value & 1) != 0);
             break;
         case 7: {
-            const ClockReading now = clock.now();
-            const bool failed = raisesDateError([&] { calendar.setClock(&clock); });
-            check(!failed || !isValidDate(now.year, now.month, now.day),
+            today = clock;
+            const bool failed = raisesDateError([&] { calendar.setToday(today); });
+            check(!failed || !isValidDate(today.year, today.month, today.day),
                   "the date error only for a clock that is no date");
             if (failed || !before.useCurrentDate)
                 check(snapshot(calendar) == before, "no load, no change");
