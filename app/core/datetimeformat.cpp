@@ -30,11 +30,10 @@ template <std::size_t N> const std::string& nameAt(const std::array<std::string,
 
 // After an h run: an a outside quotes before the end of the picture or the next h means
 // the hour is shown on the 12-hour clock.
-bool twelveHourAhead(std::string_view pattern, std::size_t from)
+bool twelveHourAhead(std::string_view rest)
 {
     bool quoted = false;
-    for (std::size_t i = from; i < pattern.size(); ++i) {
-        const char c = pattern[i];
+    for (const char c : rest) {
         if (c == 'h' || c == 'H')
             return false;
         if (c == '"' || c == '\'')
@@ -48,9 +47,8 @@ bool twelveHourAhead(std::string_view pattern, std::size_t from)
 // One piece of a picture, as the reader finds it.
 struct Piece {
     enum Kind { Text, Separator, AmPm, Field } kind = Text;
-    std::string_view text;   // as in the picture: AmPm is am/pm, a/p or ampm in any case
+    std::string_view text;   // from the picture: a field's run, am/pm, a/p or ampm, what quotes hold
     char code = 0;           // Field: y, m, d, h, n, s, t or c; an m after an h reads as n
-    int count = 0;           // Field: how many times its letter repeats
     bool twelveHour = false; // an h field on the 12-hour clock
 };
 
@@ -105,12 +103,9 @@ private:
 
     Piece field(char letter)
     {
-        const std::size_t start = m_at;
-        while (m_at < m_picture.size() && m_picture[m_at] == letter)
-            ++m_at;
+        const std::string_view run = take(std::min(m_picture.find_first_not_of(letter, m_at), m_picture.size()) - m_at);
         m_previous = lower(letter) == 'm' && m_previous == 'h' ? 'n' : lower(letter);
-        const bool twelveHour = m_previous == 'h' && twelveHourAhead(m_picture, m_at);
-        return {Piece::Field, {}, m_previous, static_cast<int>(m_at - start), twelveHour};
+        return {Piece::Field, run, m_previous, m_previous == 'h' && twelveHourAhead(m_picture.substr(m_at))};
     }
 
     std::string_view m_picture;
@@ -148,18 +143,6 @@ private:
         m_length += characterCount(kept);
     }
 
-    void appendNumber(int value, int count) { append(padded(value, count >= 2 ? 2 : 1)); }
-
-    template <std::size_t N>
-    void appendNumberOrName(int number, int nameIndex, const std::array<std::string, N>& shortNames,
-                            const std::array<std::string, N>& longNames, int count)
-    {
-        if (count <= 2)
-            appendNumber(number, count);
-        else
-            append(nameAt(count == 3 ? shortNames : longNames, nameIndex));
-    }
-
     void insertPicture(const std::string& picture, int depth)
     {
         if (depth == 0)
@@ -181,38 +164,34 @@ private:
 
     void writeField(const Piece& piece, int depth)
     {
-        const int count = piece.count;
-        switch (piece.code) {
-        case 'y':
-            append(count <= 2 ? padded(m_t.year % 100, 2) : padded(m_t.year, 4));
-            break;
-        case 'm':
-            appendNumberOrName(m_t.month, m_t.month, m_locale.shortMonthNames, m_locale.longMonthNames, count);
-            break;
-        case 'd':
-            if (count <= 4)
-                appendNumberOrName(m_t.day, m_t.dayOfWeek, m_locale.shortDayNames, m_locale.longDayNames, count);
-            else
-                insertPicture(count == 5 ? m_locale.shortDatePicture : m_locale.longDatePicture, depth);
-            break;
-        case 't':
+        const auto count = static_cast<int>(piece.text.size());
+        if (piece.code == 't')
             insertPicture(count == 1 ? m_locale.shortTimePicture() : m_locale.longTimePicture(), depth);
-            break;
-        case 'c':
+        else if (piece.code == 'c')
             insertDateAndTime(depth);
-            break;
-        default: // h, n or s
-            appendNumber(timeNumber(piece), count);
-        }
+        else if (piece.code == 'd' && count >= 5)
+            insertPicture(count == 5 ? m_locale.shortDatePicture : m_locale.longDatePicture, depth);
+        else
+            append(fieldText(piece.code, count, piece.twelveHour));
     }
 
-    int timeNumber(const Piece& piece) const
+    std::string fieldText(char code, int count, bool twelveHour) const
     {
-        if (piece.code != 'h')
-            return piece.code == 'n' ? m_t.minute : m_t.second;
-        if (!piece.twelveHour)
-            return m_t.hour;
-        return m_t.hour % 12 == 0 ? 12 : m_t.hour % 12;
+        if (code == 'y')
+            return count <= 2 ? padded(m_t.year % 100, 2) : padded(m_t.year, 4);
+        if (code == 'm' && count >= 3)
+            return nameAt(count == 3 ? m_locale.shortMonthNames : m_locale.longMonthNames, m_t.month);
+        if (code == 'd' && count >= 3)
+            return nameAt(count == 3 ? m_locale.shortDayNames : m_locale.longDayNames, m_t.dayOfWeek);
+        return padded(numberOf(code, twelveHour), count >= 2 ? 2 : 1);
+    }
+
+    int numberOf(char code, bool twelveHour) const
+    {
+        if (code == 'h' && twelveHour)
+            return m_t.hour % 12 == 0 ? 12 : m_t.hour % 12;
+        const std::array numbers{m_t.month, m_t.day, m_t.hour, m_t.minute, m_t.second};
+        return numbers.at(std::string_view("mdhns").find(code));
     }
 
     void insertDateAndTime(int depth)
