@@ -3,13 +3,11 @@
 #include <QPalette>
 
 #include "app/shell/definition.h"
-#include "app/shell/windowset.h"
 #include "ui_jotter.h"
 
 namespace pocketrix {
 
-TForm5::TForm5(WindowSet& windows, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Form5>()), m_windows(windows)
+TForm5::TForm5(WindowSet& /*windows*/, QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Form5>())
 {
     ui->setupUi(this);
     finishWindow(this);

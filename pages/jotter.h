@@ -29,7 +29,6 @@ public:
 
 private:
     std::unique_ptr<Ui::Form5> ui;
-    WindowSet& m_windows;
 };
 
 } // namespace pocketrix

@@ -1,8 +1,5 @@
 #include "platform/localevalues.h"
 
-#include <cerrno>
-#include <cstdlib>
-
 #include <QLocale>
 
 namespace pocketrix {
@@ -111,18 +108,6 @@ std::string localeText(const std::string& value, const std::string& fallback)
 std::string localeCharacter(const std::string& value, const std::string& fallback)
 {
     return codePoints(value) == 1 ? value : fallback;
-}
-
-int localeInteger(const std::string& value)
-{
-    if (value.empty())
-        return 0;
-    char* end = nullptr;
-    errno = 0;
-    const long parsed = std::strtol(value.c_str(), &end, 10);
-    if (errno != 0 || end == value.c_str() || *end != '\0' || parsed < -2147483647L - 1 || parsed > 2147483647L)
-        return 0;
-    return static_cast<int>(parsed);
 }
 
 LocaleValues localeValuesFrom(const QLocale& locale)

@@ -32,11 +32,10 @@ struct LocaleValues {
     std::string shortTimePicture() const;
 };
 
-// The rules for taking one item from the locale: a text of 1 to 255 characters, a value
-// of exactly one character, or a decimal integer; anything else gives the fallback (0).
+// The rules for taking one item from the locale: a text of 1 to 255 characters, or a
+// value of exactly one character; anything else gives the fallback.
 std::string localeText(const std::string& value, const std::string& fallback);
 std::string localeCharacter(const std::string& value, const std::string& fallback);
-int localeInteger(const std::string& value);
 
 // The separator a format shows between its numbers: the first character from `from` on
 // that is no letter, blank or quoted text. A mark, or a sign within a word of the

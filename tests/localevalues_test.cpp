@@ -17,11 +17,21 @@ TEST(LocaleItems, TakeTheLocaleOnlyWhenUsable)
     EXPECT_EQ(localeCharacter("\xe2\x80\xa4", ":"), "\xe2\x80\xa4"); // one character of three bytes
     EXPECT_EQ(localeCharacter("::", ":"), ":");
     EXPECT_EQ(localeCharacter("", "/"), "/");
-    EXPECT_EQ(localeInteger("1"), 1);
-    EXPECT_EQ(localeInteger("-3"), -3);
-    EXPECT_EQ(localeInteger("x"), 0);
-    EXPECT_EQ(localeInteger("2x"), 0);
-    EXPECT_EQ(localeInteger(""), 0);
+}
+
+// The integer items come from the time format, reread on a change of the regional settings.
+TEST(LocaleItems, ReloadRereadsTheFormatItemsAndKeepsTheNames)
+{
+    LocaleValues values;
+    values.hourLeadingZero = values.clockKind = 7; // no locale gives 7
+    values.longDatePicture = values.longMonthNames[0] = values.shortDayNames[0] = "kept";
+    reloadFormatItems(values);
+    const LocaleValues system = systemLocaleValues();
+    EXPECT_EQ(values.hourLeadingZero, system.hourLeadingZero);
+    EXPECT_EQ(values.clockKind, system.clockKind);
+    EXPECT_EQ(values.longDatePicture, system.longDatePicture);
+    EXPECT_EQ(values.longMonthNames[0], "kept");
+    EXPECT_EQ(values.shortDayNames[0], "kept");
 }
 
 TEST(LocaleItems, DerivedTimePictures)

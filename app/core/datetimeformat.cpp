@@ -1,5 +1,6 @@
 #include "app/core/datetimeformat.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "app/core/fixedtext.h"
@@ -10,16 +11,6 @@ namespace {
 
 char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 bool isLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
-
-bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix)
-{
-    if (text.size() - at < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (lower(text[at + i]) != lower(prefix[i]))
-            return false;
-    return true;
-}
 
 std::string padded(int value, int digits)
 {
@@ -39,11 +30,10 @@ template <std::size_t N> const std::string& nameAt(const std::array<std::string,
 
 // After an h run: an a outside quotes before the end of the picture or the next h means
 // the hour is shown on the 12-hour clock.
-bool twelveHourAhead(std::string_view pattern, std::size_t from)
+bool twelveHourAhead(std::string_view rest)
 {
     bool quoted = false;
-    for (std::size_t i = from; i < pattern.size(); ++i) {
-        const char c = pattern[i];
+    for (const char c : rest) {
         if (c == 'h' || c == 'H')
             return false;
         if (c == '"' || c == '\'')
@@ -54,57 +44,91 @@ bool twelveHourAhead(std::string_view pattern, std::size_t from)
     return false;
 }
 
-class Formatter {
+// One piece of a picture, as the reader finds it.
+struct Piece {
+    enum Kind { Text, Separator, AmPm, Field } kind = Text;
+    std::string_view text;   // from the picture: a field's run, am/pm, a/p or ampm, what quotes hold
+    char code = 0;           // Field: y, m, d, h, n, s, t or c; an m after an h reads as n
+    bool twelveHour = false; // an h field on the 12-hour clock
+};
+
+class PictureReader {
 public:
-    Formatter(const ClockReading& reading, const LocaleValues& locale) : m_t(reading), m_locale(locale) {}
+    explicit PictureReader(std::string_view picture) : m_picture(picture) {}
+
+    bool done() const { return m_at >= m_picture.size(); }
+
+    Piece next()
+    {
+        const char c = m_picture[m_at];
+        if (c == '"' || c == '\'')
+            return quoted(c);
+        if (lower(c) == 'a')
+            return amPm();
+        if (c == '/' || c == ':')
+            return {Piece::Separator, take(1)};
+        if (isLetter(c) && std::string_view("ymdhnstc").find(lower(c)) != std::string_view::npos)
+            return field(c);
+        if (isLetter(c))
+            m_previous = lower(c);
+        // Taken whole, so a character of several bytes is counted, and cut, as one.
+        return {Piece::Text, take(characterLength(m_picture, m_at))};
+    }
+
+private:
+    std::string_view take(std::size_t length)
+    {
+        const std::string_view taken = m_picture.substr(m_at, length);
+        m_at += length;
+        return taken;
+    }
+
+    // An unclosed quote runs to the end of the picture.
+    Piece quoted(char quote)
+    {
+        const std::size_t close = std::min(m_picture.find(quote, m_at + 1), m_picture.size());
+        const std::string_view text = m_picture.substr(m_at + 1, close - m_at - 1);
+        m_at = std::min(close + 1, m_picture.size());
+        return {Piece::Text, text};
+    }
+
+    Piece amPm()
+    {
+        m_previous = 'a';
+        for (const std::string_view form : {"am/pm", "a/p", "ampm"})
+            if (std::ranges::equal(m_picture.substr(m_at, form.size()), form, {}, lower))
+                return {Piece::AmPm, take(form.size())};
+        return {Piece::Text, take(1)};
+    }
+
+    Piece field(char letter)
+    {
+        const std::string_view run = take(std::min(m_picture.find_first_not_of(letter, m_at), m_picture.size()) - m_at);
+        m_previous = lower(letter) == 'm' && m_previous == 'h' ? 'n' : lower(letter);
+        return {Piece::Field, run, m_previous, m_previous == 'h' && twelveHourAhead(m_picture.substr(m_at))};
+    }
+
+    std::string_view m_picture;
+    std::size_t m_at = 0;
+    char m_previous = 0; // the code of the last letter
+};
+
+class PictureWriter {
+public:
+    PictureWriter(const ClockReading& reading, const LocaleValues& locale) : m_t(reading), m_locale(locale) {}
 
     std::string take() { return std::move(m_out); }
 
-    // depth 0 is the caller's pattern; at depth 1 (an inserted picture) the inserting
+    // depth 0 is the caller's picture; at depth 1 (an inserted picture) the inserting
     // codes insert nothing, so a picture never expands a second time.
-    void format(std::string_view pattern, int depth)
+    void write(std::string_view picture, int depth)
     {
-        char remembered = 0;
-        std::size_t i = 0;
-        while (i < pattern.size() && !full()) {
-            const char c = pattern[i];
-            const char code = lower(c);
-            if (c == '"' || c == '\'') {
-                const std::size_t close = pattern.find(c, i + 1);
-                const std::size_t end = close == std::string_view::npos ? pattern.size() : close;
-                append(pattern.substr(i + 1, end - i - 1));
-                i = close == std::string_view::npos ? pattern.size() : close + 1;
-                continue;
-            }
-            if (code == 'a') {
-                i += amPm(pattern, i);
-                remembered = 'a';
-                continue;
-            }
-            if (c == '/' || c == ':') {
-                append(c == '/' ? m_locale.dateSeparator : m_locale.timeSeparator);
-                ++i;
-                continue;
-            }
-            if (!isLetter(c) || std::string_view("ymdhnstc").find(code) == std::string_view::npos) {
-                // Copied whole, so a character of several bytes is counted, and cut, as one.
-                const std::size_t length = characterLength(pattern, i);
-                append(pattern.substr(i, length));
-                if (isLetter(c))
-                    remembered = code;
-                i += length;
-                continue;
-            }
-            std::size_t end = i + 1;
-            while (end < pattern.size() && pattern[end] == c)
-                ++end;
-            const int count = static_cast<int>(end - i);
-            char runCode = code;
-            if (code == 'm' && remembered == 'h')
-                runCode = 'n';
-            run(runCode, count, pattern, end, depth);
-            remembered = runCode;
-            i = end;
+        for (PictureReader reader(picture); !reader.done() && !full();) {
+            const Piece piece = reader.next();
+            if (piece.kind == Piece::Field)
+                writeField(piece, depth);
+            else
+                append(textOf(piece));
         }
     }
 
@@ -119,85 +143,64 @@ private:
         m_length += characterCount(kept);
     }
 
-    void appendNumber(int value, int count) { append(padded(value, count >= 2 ? 2 : 1)); }
-
     void insertPicture(const std::string& picture, int depth)
     {
         if (depth == 0)
-            format(picture, depth + 1);
+            write(picture, depth + 1);
     }
 
-    int twelveHour() const
-    {
-        const int hour = m_t.hour % 12;
-        return hour == 0 ? 12 : hour;
-    }
-
-    void run(char code, int count, std::string_view pattern, std::size_t after, int depth)
-    {
-        switch (code) {
-        case 'y':
-            append(count <= 2 ? padded(m_t.year % 100, 2) : padded(m_t.year, 4));
-            break;
-        case 'm':
-            if (count <= 2)
-                appendNumber(m_t.month, count);
-            else
-                append(count == 3 ? nameAt(m_locale.shortMonthNames, m_t.month)
-                                  : nameAt(m_locale.longMonthNames, m_t.month));
-            break;
-        case 'd':
-            if (count <= 2)
-                appendNumber(m_t.day, count);
-            else if (count == 3)
-                append(nameAt(m_locale.shortDayNames, m_t.dayOfWeek));
-            else if (count == 4)
-                append(nameAt(m_locale.longDayNames, m_t.dayOfWeek));
-            else
-                insertPicture(count == 5 ? m_locale.shortDatePicture : m_locale.longDatePicture, depth);
-            break;
-        case 'h':
-            appendNumber(twelveHourAhead(pattern, after) ? twelveHour() : m_t.hour, count);
-            break;
-        case 'n':
-            appendNumber(m_t.minute, count);
-            break;
-        case 's':
-            appendNumber(m_t.second, count);
-            break;
-        case 't':
-            insertPicture(count == 1 ? m_locale.shortTimePicture() : m_locale.longTimePicture(), depth);
-            break;
-        case 'c':
-            insertPicture(m_locale.shortDatePicture, depth);
-            if (m_t.hour != 0 || m_t.minute != 0 || m_t.second != 0) {
-                append(" ");
-                insertPicture(m_locale.longTimePicture(), depth);
-            }
-            break;
-        default:
-            break;
-        }
-    }
-
-    // Handles the a at position i; returns how many pattern characters it consumed.
-    std::size_t amPm(std::string_view pattern, std::size_t i)
+    std::string_view textOf(const Piece& piece) const
     {
         const bool morning = m_t.hour < 12;
-        if (startsWithNoCase(pattern, i, "am/pm")) {
-            append(pattern.substr(morning ? i : i + 3, 2));
-            return 5;
+        const std::size_t slash = piece.text.find('/');
+        if (piece.kind == Piece::Text)
+            return piece.text;
+        if (piece.kind == Piece::Separator)
+            return piece.text == "/" ? m_locale.dateSeparator : m_locale.timeSeparator;
+        if (slash == std::string_view::npos) // ampm: the locale's own words
+            return morning ? m_locale.morningDesignator : m_locale.afternoonDesignator;
+        return morning ? piece.text.substr(0, slash) : piece.text.substr(slash + 1);
+    }
+
+    void writeField(const Piece& piece, int depth)
+    {
+        const auto count = static_cast<int>(piece.text.size());
+        if (piece.code == 't')
+            insertPicture(count == 1 ? m_locale.shortTimePicture() : m_locale.longTimePicture(), depth);
+        else if (piece.code == 'c')
+            insertDateAndTime(depth);
+        else if (piece.code == 'd' && count >= 5)
+            insertPicture(count == 5 ? m_locale.shortDatePicture : m_locale.longDatePicture, depth);
+        else
+            append(fieldText(piece.code, count, piece.twelveHour));
+    }
+
+    std::string fieldText(char code, int count, bool twelveHour) const
+    {
+        if (code == 'y')
+            return count <= 2 ? padded(m_t.year % 100, 2) : padded(m_t.year, 4);
+        if (code == 'm' && count >= 3)
+            return nameAt(count == 3 ? m_locale.shortMonthNames : m_locale.longMonthNames, m_t.month);
+        if (code == 'd' && count >= 3)
+            return nameAt(count == 3 ? m_locale.shortDayNames : m_locale.longDayNames, m_t.dayOfWeek);
+        return padded(numberOf(code, twelveHour), count >= 2 ? 2 : 1);
+    }
+
+    int numberOf(char code, bool twelveHour) const
+    {
+        if (code == 'h' && twelveHour)
+            return m_t.hour % 12 == 0 ? 12 : m_t.hour % 12;
+        const std::array numbers{m_t.month, m_t.day, m_t.hour, m_t.minute, m_t.second};
+        return numbers.at(std::string_view("mdhns").find(code));
+    }
+
+    void insertDateAndTime(int depth)
+    {
+        insertPicture(m_locale.shortDatePicture, depth);
+        if (m_t.hour != 0 || m_t.minute != 0 || m_t.second != 0) {
+            append(" ");
+            insertPicture(m_locale.longTimePicture(), depth);
         }
-        if (startsWithNoCase(pattern, i, "a/p")) {
-            append(pattern.substr(morning ? i : i + 2, 1));
-            return 3;
-        }
-        if (startsWithNoCase(pattern, i, "ampm")) {
-            append(morning ? m_locale.morningDesignator : m_locale.afternoonDesignator);
-            return 4;
-        }
-        append(pattern.substr(i, 1));
-        return 1;
     }
 
     const ClockReading& m_t;
@@ -210,9 +213,9 @@ private:
 
 std::string formatDateTime(std::string_view pattern, const ClockReading& reading, const LocaleValues& locale)
 {
-    Formatter formatter(reading, locale);
-    formatter.format(pattern, 0);
-    return formatter.take();
+    PictureWriter writer(reading, locale);
+    writer.write(pattern, 0);
+    return writer.take();
 }
 
 std::string titleDateTimeText(const ClockReading& reading, const LocaleValues& locale)
