@@ -3,7 +3,6 @@
 // handler binding that applies it, the window set with its Show and Hide, and the
 // finishing of a window built from its definition. Uses Qt Widgets and core/.
 
-#include <cstdint>
 #include <exception>
 #include <functional>
 #include <stdexcept>
@@ -29,10 +28,6 @@ ErrorPresenter setErrorPresenter(ErrorPresenter presenter);
 // shows nothing.
 void reportError(const std::exception& error);
 void reportError(const QString& message);
-
-// How many errors handlers have raised so far, silent aborts included. A control that
-// repeats while held compares it around a step, to stop at the first step that raises.
-std::uint64_t errorsRaised();
 
 // Tells the user something that is no error: a message box captioned "Pocketrix" with
 // the information icon, shown like the error boxes. Replaceable like the error presenter.
