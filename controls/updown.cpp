@@ -2,14 +2,12 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolButton>
 
 #include "app/core/timetext.h"
-#include "app/shell/errorrule.h"
 
 namespace pocketrix {
 
@@ -23,9 +21,6 @@ QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow)
 {
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
-    button->setAutoRepeat(true);
-    button->setAutoRepeatDelay(kRepeatDelay);
-    button->setAutoRepeatInterval(kRepeatInterval);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
@@ -35,8 +30,22 @@ QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow)
 UpDown::UpDown(QWidget* parent)
     : QWidget(parent), m_up(arrowButton(this, Qt::UpArrow)), m_down(arrowButton(this, Qt::DownArrow))
 {
-    connect(m_up, &QToolButton::clicked, this, [this] { arrowStep(m_up, 1); });
-    connect(m_down, &QToolButton::clicked, this, [this] { arrowStep(m_down, -1); });
+    // A click steps on release; a press held past the delay steps with every repeat, and
+    // its release steps once more.
+    for (QToolButton* arrow : {m_up, m_down}) {
+        const int delta = arrow == m_up ? 1 : -1;
+        connect(arrow, &QToolButton::pressed, this, [this, delta] {
+            m_repeatDelta = delta;
+            m_repeat.start(kRepeatDelay);
+        });
+        connect(arrow, &QToolButton::released, &m_repeat, &QTimer::stop);
+        connect(arrow, &QToolButton::clicked, this, [this, delta] { step(delta); });
+        arrow->installEventFilter(this);
+    }
+    connect(&m_repeat, &QTimer::timeout, this, [this] {
+        m_repeat.start(kRepeatInterval);
+        step(m_repeatDelta);
+    });
     m_up->setAccessibleName(QStringLiteral("Up"));
     m_down->setAccessibleName(QStringLiteral("Down"));
 }
@@ -75,38 +84,40 @@ void UpDown::step(int delta)
         m_buddy->setText(QString::fromStdString(integerText(m_position)));
 }
 
-// Steps run the buddy's change handler, which may raise; the error rule shows it.
-bool UpDown::guardedStep(int delta)
+void UpDown::stopRepeating()
 {
-    const std::uint64_t before = errorsRaised();
-    runGuarded([this, delta] { step(delta); });
-    return errorsRaised() == before;
-}
-
-void UpDown::arrowStep(QToolButton* arrow, int delta)
-{
-    if (guardedStep(delta) || !arrow->isDown())
-        return;
-    // A held arrow stops at the first step that raises, as if the mouse had been released
-    // off it: no further repeat, and no closing click when the button really comes up.
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), arrow->mapToGlobal(QPointF(-1, -1)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(arrow, &release);
+    m_repeat.stop();
+    m_keyHeldPastStop = true;
+    for (QToolButton* arrow : {m_up, m_down})
+        if (arrow->isDown()) {
+            arrow->setDown(false);
+            m_arrowHeldPastStop = true;
+        }
 }
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event)
 {
+    const QEvent::Type type = event->type();
+    // An arrow stopped while held sits out the rest of that press: moving over it does not
+    // bring it down again, and its release is no click.
+    if (m_arrowHeldPastStop && (watched == m_up || watched == m_down)) {
+        if (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease)
+            return true;
+        if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            m_arrowHeldPastStop = false;
+    }
     // The type first: while the buddy is being destroyed it is no longer a line edit, and
     // only key presses matter here.
-    if (event->type() == QEvent::KeyPress && watched == m_buddy) {
+    if (type == QEvent::KeyPress && watched == m_buddy) {
         const auto* press = static_cast<QKeyEvent*>(event);
         const int key = press->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            // The keyboard's own repeat of a held key is ignored after a step that raised.
+            // The keyboard's own repeat of a held key is ignored once stopped.
             if (!press->isAutoRepeat())
-                m_keyHeldPastError = false;
-            if (!m_keyHeldPastError)
-                m_keyHeldPastError = !guardedStep(key == Qt::Key_Up ? 1 : -1);
+                m_keyHeldPastStop = false;
+            if (!m_keyHeldPastStop)
+                step(key == Qt::Key_Up ? 1 : -1);
             return true;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 class QLineEdit;
@@ -10,7 +11,7 @@ namespace pocketrix {
 
 // A pair of arrow buttons that step a position by 1 within a range, without wrapping,
 // and write each new position into a buddy edit box as integer text. The Up and Down
-// keys step it while the buddy has the focus.
+// keys step it while the buddy has the focus. A held arrow repeats at one fixed rate.
 class UpDown : public QWidget {
     Q_OBJECT
 public:
@@ -27,23 +28,25 @@ public:
     void step(int delta);
     // What screen readers call the two arrows.
     void setAccessibleNames(const QString& up, const QString& down);
+    // Ends the repeat of a held arrow or key, for the owner whose buddy refused a step: the
+    // held arrow comes up, and only a fresh press of it or of the key steps again.
+    void stopRepeating();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // One step under the error rule; false when it raised.
-    bool guardedStep(int delta);
-    void arrowStep(QToolButton* arrow, int delta);
-
     QToolButton* m_up;
     QToolButton* m_down;
     QPointer<QLineEdit> m_buddy;
+    QTimer m_repeat;
+    int m_repeatDelta = 0;
     int m_minimum = 0;
     int m_maximum = 100;
     int m_position = 0;
-    bool m_keyHeldPastError = false; // a held arrow key repeats no further after an error
+    bool m_keyHeldPastStop = false;
+    bool m_arrowHeldPastStop = false;
 };
 
 } // namespace pocketrix

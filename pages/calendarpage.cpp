@@ -27,7 +27,9 @@ CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent), ui(std::make_uniq
     // Only a change of the month runs its handler: picking the month already chosen
     // does not, and the program's own selection is made with the handler blocked.
     bindHandler(ui->ComboBox1, &QComboBox::currentIndexChanged, this, &CalendarPage::ComboBox1Change);
-    bindHandler(ui->Edit1, &QLineEdit::textChanged, this, &CalendarPage::Edit1Change);
+    // A year the calendar refuses ends the spinner's repeat there.
+    bindHandler(ui->Edit1, &QLineEdit::textChanged, this, &CalendarPage::Edit1Change,
+                [this] { ui->UpDown1->stopRepeating(); });
     bindHandler(ui->Button3, &QPushButton::clicked, this, &CalendarPage::Button3Click);
 
     ui->UpDown1->setRange(kFirstSpinnerYear, kLastSpinnerYear);

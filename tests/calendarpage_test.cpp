@@ -165,6 +165,25 @@ TEST(CalendarPage, AHeldYearKeyStopsAtTheFirstStepThatRaises)
     EXPECT_EQ(program.errors.messages().size(), 2);
 }
 
+// A held arrow stops at the first step that raises: neither moving over it while still
+// held nor releasing it steps again; a fresh click does.
+TEST(CalendarPage, AHeldYearArrowStopsAtTheFirstStepThatRaises)
+{
+    Program program(2028, 2, 29);
+    QToolButton* up = program.arrow(Qt::UpArrow);
+    QTest::mousePress(up, Qt::LeftButton);
+    QTest::qWait(700);
+    QTest::mouseMove(up, up->rect().center() + QPoint(1, 0));
+    QTest::qWait(700);
+    QTest::mouseRelease(up, Qt::LeftButton);
+    EXPECT_EQ(program.yearEdit->text().toStdString(), "2029");
+    EXPECT_EQ(program.errors.messages().size(), 1);
+    EXPECT_FALSE(up->isDown());
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(program.yearEdit->text().toStdString(), "2030");
+    EXPECT_EQ(program.errors.messages().size(), 2);
+}
+
 TEST(CalendarPage, TheSpinnerStopsAt1700And2300)
 {
     struct Case {

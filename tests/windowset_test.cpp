@@ -253,5 +253,16 @@ TEST(ErrorRule, ASilentAbortShowsNothing)
     EXPECT_TRUE(errors.messages().isEmpty());
 }
 
+// The guard tells its caller whether the handler ran through; a silent abort is a raise.
+TEST(ErrorRule, RunGuardedTellsWhetherTheHandlerRanThrough)
+{
+    test::RecordedErrors errors;
+    EXPECT_TRUE(runGuarded([] {}));
+    EXPECT_FALSE(runGuarded([] { throw Error("Disk full"); }));
+    EXPECT_FALSE(runGuarded([] { throw SilentAbort(); }));
+    EXPECT_FALSE(runGuarded([] { throw 1; }));
+    EXPECT_EQ(errors.messages(), (QStringList{"Disk full.", "Unknown error."}));
+}
+
 } // namespace
 } // namespace pocketrix

@@ -16,8 +16,6 @@ namespace pocketrix {
 
 namespace {
 
-std::uint64_t raisedSoFar = 0;
-
 // The boxes on screen, by their text.
 QHash<QString, QPointer<QMessageBox>>& openBoxes()
 {
@@ -175,13 +173,10 @@ void reportError(const QString& message)
 
 void reportError(const std::exception& error)
 {
-    ++raisedSoFar;
     if (dynamic_cast<const SilentAbort*>(&error) != nullptr)
         return;
     reportError(QString::fromStdString(error.what()));
 }
-
-std::uint64_t errorsRaised() { return raisedSoFar; }
 
 void setBoxAnchor(std::function<QWidget*()> anchor) { boxAnchor() = std::move(anchor); }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <exception>
 #include <functional>
 #include <stdexcept>
@@ -27,10 +26,6 @@ ErrorPresenter setErrorPresenter(ErrorPresenter presenter);
 void reportError(const std::exception& error);
 void reportError(const QString& message);
 
-// How many errors handlers have raised so far, silent aborts included. A control that
-// repeats while held compares it around a step, to stop at the first step that raises.
-std::uint64_t errorsRaised();
-
 // Tells the user something that is no error: a message box captioned "Pocketrix" with
 // the information icon, shown like the error boxes. Replaceable like the error presenter.
 ErrorPresenter setInformationPresenter(ErrorPresenter presenter);
@@ -46,25 +41,32 @@ void keepClearOfBoxes(QWidget* window);
 void closeMessageBoxes();
 
 // Runs one handler under the error rule: an error abandons the rest of the handler and
-// is shown; nothing escapes into Qt's event delivery.
-template <class Handler> void runGuarded(Handler&& handler) noexcept
+// is shown; nothing escapes into Qt's event delivery. False when the handler raised,
+// silent aborts included.
+template <class Handler> bool runGuarded(Handler&& handler) noexcept
 {
     try {
         std::forward<Handler>(handler)();
+        return true;
     } catch (const std::exception& error) {
         reportError(error);
     } catch (...) {
         reportError(std::runtime_error("Unknown error"));
     }
+    return false;
 }
 
 // Binds a named handler, (window->*handler)(sender), to a signal of a control, under
-// the error rule. The handler takes the sending control as its only argument.
+// the error rule. The handler takes the sending control as its only argument; onError,
+// when given, runs after a call of it that raised.
 template <class Sender, class Signal, class Window, class Base>
-QMetaObject::Connection bindHandler(Sender* sender, Signal signal, Window* window, void (Base::*handler)(QObject*))
+QMetaObject::Connection bindHandler(Sender* sender, Signal signal, Window* window, void (Base::*handler)(QObject*),
+                                    std::function<void()> onError = {})
 {
-    return QObject::connect(sender, signal, window,
-                            [window, handler, sender] { runGuarded([&] { (window->*handler)(sender); }); });
+    return QObject::connect(sender, signal, window, [window, handler, sender, onError] {
+        if (!runGuarded([&] { (window->*handler)(sender); }) && onError)
+            onError();
+    });
 }
 
 } // namespace pocketrix
