@@ -63,7 +63,7 @@ template <class Sender, class Signal, class Window, class Base>
 QMetaObject::Connection bindHandler(Sender* sender, Signal signal, Window* window, void (Base::*handler)(QObject*),
                                     std::function<void()> onError = {})
 {
-    return QObject::connect(sender, signal, window, [window, handler, sender, onError] {
+    return QObject::connect(sender, signal, window, [window, handler, sender, onError = std::move(onError)] {
         if (!runGuarded([&] { (window->*handler)(sender); }) && onError)
             onError();
     });
