@@ -1,7 +1,4 @@
 #pragma once
-// The platform layer: small interfaces to the machine (local clock, locale values, drive
-// query, wave player, program start), each with one real backend. Nothing here uses Qt
-// Widgets; tests replace the interfaces with doubles of their own.
 
 namespace pocketrix {
 

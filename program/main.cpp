@@ -3,7 +3,6 @@
 
 #include <QApplication>
 
-#include "app/shell/definition.h"
 #include "platform/quitsignals.h"
 #include "program/startup.h"
 
@@ -12,12 +11,7 @@ int main(int argc, char** argv)
     using namespace pocketrix;
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pocketrix"));
-    // Secondary windows may be open when the main window closes; its close ends the run.
-    QApplication::setQuitOnLastWindowClosed(false);
     quitOnTerminationSignals();
-    installLook();
-
     Program program{Machine{}};
     program.windows().start();
     return QApplication::exec();

@@ -1,5 +1,8 @@
 #include "program/startup.h"
 
+#include <QApplication>
+
+#include "app/shell/definition.h"
 #include "pages/alring3.h"
 #include "pages/jotter.h"
 #include "pages/mainform.h"
@@ -26,6 +29,10 @@ void createWindows(WindowSet& windows, const Services& services, WavePlayer& ala
 
 Program::Program(Machine machine) : m_machine(std::move(machine)), m_windows(std::make_unique<WindowSet>())
 {
+    QApplication::setApplicationName(QStringLiteral("Pocketrix"));
+    // Secondary windows may be open when the main window closes; its close ends the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+    installLook();
     Services services{*m_machine.clock, m_machine.locale, {}, {}};
     if (m_machine.programs)
         services.programs = *m_machine.programs;

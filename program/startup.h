@@ -26,8 +26,8 @@ struct Machine {
 // links the reminder window to the main window.
 void createWindows(WindowSet& windows, const Services& services, WavePlayer& alarmSound);
 
-// One run: the program's windows over a machine. The windows use the machine's services,
-// so they are destroyed first, whatever the order of the members.
+// One run: the program's look and its windows over a machine. The windows use the
+// machine's services, so they are destroyed first, whatever the order of the members.
 class Program {
 public:
     explicit Program(Machine machine);

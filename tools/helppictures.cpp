@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "program/startup.h"
 
@@ -30,15 +29,7 @@ class FixedClock final : public Clock {
 public:
     ClockReading now() const override
     {
-        ClockReading reading;
-        reading.year = 2026;
-        reading.month = 12;
-        reading.day = 7;
-        reading.hour = 10;
-        reading.minute = 28;
-        reading.second = 5;
-        reading.dayOfWeek = weekdayOf(2026, 12, 7);
-        return reading;
+        return {.year = 2026, .month = 12, .day = 7, .hour = 10, .minute = 28, .second = 5, .dayOfWeek = 2};
     }
 };
 
@@ -171,9 +162,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pocketrix"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    installLook();
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;

@@ -11,16 +11,12 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "app/shell/definition.h"
 #include "program/startup.h"
 
 int main(int argc, char** argv)
 {
     using namespace pocketrix;
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pocketrix"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    installLook();
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     Program program{Machine{}};
