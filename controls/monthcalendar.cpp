@@ -11,18 +11,7 @@ namespace {
 const QColor kHeaderLineColour(0, 0, 0);
 const QColor kDayLineColour(192, 192, 192);
 const QColor kDayLineOnSilverColour(128, 128, 128);
-
-// Holds the updating flag for one layout rebuild, clearing it also when the rebuild fails.
-class UpdatingScope {
-public:
-    explicit UpdatingScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~UpdatingScope() { m_flag = false; }
-    UpdatingScope(const UpdatingScope&) = delete;
-    UpdatingScope& operator=(const UpdatingScope&) = delete;
-
-private:
-    bool& m_flag;
-};
+constexpr int kGridLineWidth = 1;
 
 } // namespace
 
@@ -67,14 +56,6 @@ void MonthCalendar::setUseCurrentDate(bool value)
     m_useCurrentDate = value;
 }
 
-void MonthCalendar::setGridLineWidth(int value)
-{
-    if (value < 0 || value == m_gridLineWidth)
-        return;
-    m_gridLineWidth = value;
-    update();
-}
-
 void MonthCalendar::loadCurrentDate()
 {
     m_model.setDate(m_today);
@@ -90,10 +71,10 @@ void MonthCalendar::setDateElement(DateElement element, int value)
     emit OnChange();
 }
 
+// A date the program sets moves the selection even when the user may not move it.
 void MonthCalendar::rebuildLayout()
 {
-    const UpdatingScope updating(m_updating);
-    moveSelection(m_model.selectedCell());
+    m_selected = m_model.selectedCell();
     update();
 }
 
@@ -102,16 +83,9 @@ QString MonthCalendar::cellText(GridCell cell) const
     return QString::fromStdString(m_model.cellText(cell, m_dayNames));
 }
 
-bool MonthCalendar::maySelectCell(GridCell cell) const
-{
-    if (m_readOnly && !m_updating)
-        return false;
-    return m_model.dayAt(cell) != 0;
-}
-
 void MonthCalendar::moveSelection(GridCell cell)
 {
-    if (cell == m_selected || !maySelectCell(cell))
+    if (cell == m_selected || m_readOnly || m_model.dayAt(cell) == 0)
         return;
     m_selected = cell;
     update();
@@ -121,49 +95,35 @@ void MonthCalendar::moveSelection(GridCell cell)
 void MonthCalendar::clickCell()
 {
     emit OnClick();
-    const int day = m_model.dayAt(m_selected);
-    if (day != 0)
-        setDay(day);
+    setDay(m_model.dayAt(m_selected));
 }
 
 QRect MonthCalendar::cellRect(GridCell cell) const
 {
     const QRect client = contentsRect();
-    return {client.left() + cell.column * (m_columnWidth + m_gridLineWidth),
-            client.top() + cell.row * (m_rowHeight + m_gridLineWidth), m_columnWidth, m_rowHeight};
+    return {client.left() + cell.column * (m_columnWidth + kGridLineWidth),
+            client.top() + cell.row * (m_rowHeight + kGridLineWidth), m_columnWidth, m_rowHeight};
 }
 
 GridCell MonthCalendar::cellAt(const QPoint& point) const
 {
     const QRect client = contentsRect();
-    const int columnPitch = m_columnWidth + m_gridLineWidth;
-    const int rowPitch = m_rowHeight + m_gridLineWidth;
-    if (!client.contains(point) || columnPitch <= 0 || rowPitch <= 0)
+    if (!client.contains(point))
         return {0, -1};
     // A grid line belongs to the cell on its left or above it.
-    const int column = (point.x() - client.left()) / columnPitch;
-    const int row = (point.y() - client.top()) / rowPitch;
+    const int column = (point.x() - client.left()) / (m_columnWidth + kGridLineWidth);
+    const int row = (point.y() - client.top()) / (m_rowHeight + kGridLineWidth);
     if (column >= kGridColumns || row >= kGridRows)
         return {0, -1};
     return {column, row};
-}
-
-int MonthCalendar::lastFullyVisibleRow() const
-{
-    const int height = contentsRect().height();
-    int last = 0;
-    for (int row = 0; row < kGridRows; ++row)
-        if (row * (m_rowHeight + m_gridLineWidth) + m_rowHeight <= height)
-            last = row;
-    return last;
 }
 
 void MonthCalendar::resizeEvent(QResizeEvent* event)
 {
     QFrame::resizeEvent(event);
     const QRect client = contentsRect();
-    m_columnWidth = std::max(0, (client.width() - 6 * m_gridLineWidth) / 7);
-    m_rowHeight = std::max(0, (client.height() - 6 * m_gridLineWidth) / 7);
+    m_columnWidth = std::max(0, (client.width() - 6 * kGridLineWidth) / 7);
+    m_rowHeight = std::max(0, (client.height() - 6 * kGridLineWidth) / 7);
 }
 
 void MonthCalendar::mousePressEvent(QMouseEvent* event)
@@ -180,11 +140,8 @@ void MonthCalendar::mousePressEvent(QMouseEvent* event)
 
 void MonthCalendar::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_selecting)
-        return;
-    const GridCell cell = cellAt(event->position().toPoint());
-    if (cell.row >= 1)
-        moveSelection(cell);
+    if (m_selecting)
+        moveSelection(cellAt(event->position().toPoint()));
 }
 
 void MonthCalendar::mouseReleaseEvent(QMouseEvent* event)
@@ -198,7 +155,9 @@ void MonthCalendar::mouseReleaseEvent(QMouseEvent* event)
 void MonthCalendar::keyPressEvent(QKeyEvent* event)
 {
     const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-    const int lastRow = std::max(1, lastFullyVisibleRow());
+    // The last week row shown whole.
+    const int lastRow =
+        std::clamp((contentsRect().height() - m_rowHeight) / (m_rowHeight + kGridLineWidth), 1, kGridRows - 1);
     const int page = std::max(1, lastRow - 1);
     GridCell target = m_selected;
     switch (event->key()) {
@@ -239,18 +198,6 @@ void MonthCalendar::keyPressEvent(QKeyEvent* event)
     clickCell();
 }
 
-void MonthCalendar::focusInEvent(QFocusEvent* event)
-{
-    QFrame::focusInEvent(event);
-    update();
-}
-
-void MonthCalendar::focusOutEvent(QFocusEvent* event)
-{
-    QFrame::focusOutEvent(event);
-    update();
-}
-
 void MonthCalendar::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
@@ -270,22 +217,16 @@ void MonthCalendar::drawCell(QPainter& painter, GridCell cell) const
 
     painter.save();
     painter.setClipRect(rect.intersected(contentsRect()));
-    QColor text = colours.color(QPalette::Text);
-    if (selected) {
-        painter.fillRect(rect, colours.color(QPalette::Highlight));
-        text = colours.color(QPalette::HighlightedText);
-    } else if (header) {
-        painter.fillRect(rect, colours.color(QPalette::Button));
-        text = colours.color(QPalette::ButtonText);
-    } else {
-        painter.fillRect(rect, colours.color(QPalette::Base));
-    }
+    const auto [fill, text] = selected ? std::pair{QPalette::Highlight, QPalette::HighlightedText}
+                              : header ? std::pair{QPalette::Button, QPalette::ButtonText}
+                                       : std::pair{QPalette::Base, QPalette::Text};
+    painter.fillRect(rect, colours.color(fill));
 
     const QString label = cellText(cell);
     const QFontMetrics metrics = fontMetrics();
     const int left = rect.left() + (rect.width() - metrics.horizontalAdvance(label)) / 2;
     const int top = rect.top() + (rect.height() - metrics.height()) / 2;
-    painter.setPen(text);
+    painter.setPen(colours.color(text));
     painter.setFont(font());
     painter.drawText(left, top + metrics.ascent(), label);
 
@@ -307,19 +248,15 @@ void MonthCalendar::drawCell(QPainter& painter, GridCell cell) const
     }
     painter.restore();
 
-    if (m_gridLineWidth <= 0)
-        return;
     // Lines run only between cells, each along the right and lower side of the cell
     // before it; what the column width leaves over at the right keeps the control's colour.
-    QColor line = kDayLineColour;
-    if (header)
-        line = kHeaderLineColour;
-    else if (colours.color(QPalette::Base) == kDayLineColour)
-        line = kDayLineOnSilverColour;
+    const QColor line = header                                            ? kHeaderLineColour
+                        : colours.color(QPalette::Base) == kDayLineColour ? kDayLineOnSilverColour
+                                                                          : kDayLineColour;
     if (cell.column < kGridColumns - 1)
-        painter.fillRect(rect.right() + 1, rect.top(), m_gridLineWidth, rect.height() + m_gridLineWidth, line);
+        painter.fillRect(rect.right() + 1, rect.top(), kGridLineWidth, rect.height() + kGridLineWidth, line);
     if (cell.row < kGridRows - 1)
-        painter.fillRect(rect.left(), rect.bottom() + 1, rect.width(), m_gridLineWidth, line);
+        painter.fillRect(rect.left(), rect.bottom() + 1, rect.width(), kGridLineWidth, line);
 }
 
 } // namespace pocketrix

@@ -37,8 +37,6 @@ public:
     void setUseCurrentDate(bool value);
     bool ReadOnly() const { return m_readOnly; }
     void setReadOnly(bool value) { m_readOnly = value; }
-    int GridLineWidth() const { return m_gridLineWidth; }
-    void setGridLineWidth(int value);
 
     const MonthModel& model() const { return m_model; }
     GridCell selectedCell() const { return m_selected; }
@@ -60,17 +58,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void setDateElement(DateElement element, int value);
     void loadCurrentDate();
     void rebuildLayout();
-    bool maySelectCell(GridCell cell) const;
     void moveSelection(GridCell cell);
     void clickCell();
-    int lastFullyVisibleRow() const;
     void drawCell(QPainter& painter, GridCell cell) const;
 
     MonthModel m_model;
@@ -79,9 +73,7 @@ private:
     GridCell m_selected;
     bool m_useCurrentDate = true;
     bool m_readOnly = false;
-    bool m_updating = false;
     bool m_selecting = false;
-    int m_gridLineWidth = 1;
     int m_columnWidth = 0;
     int m_rowHeight = 0;
 };

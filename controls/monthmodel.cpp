@@ -1,5 +1,8 @@
 #include "controls/monthmodel.h"
 
+#include <limits>
+#include <utility>
+
 #include "app/core/errors.h"
 #include "app/core/timetext.h"
 
@@ -8,8 +11,7 @@ namespace pocketrix {
 int monthOffset(int firstWeekday, int startOfWeek)
 {
     const int r = ((firstWeekday - startOfWeek) % 7 + 7) % 7;
-    const int offset = 2 - r;
-    return offset == 2 ? -5 : offset;
+    return r == 0 ? -5 : 2 - r;
 }
 
 MonthModel::MonthModel(CalendarDate date, int startOfWeek) : m_startOfWeek(startOfWeek) { setDate(date); }
@@ -19,50 +21,28 @@ void MonthModel::setDate(const CalendarDate& date)
     if (!isValidDate(date.year, date.month, date.day))
         throw Error(kDateEncodeError);
     m_date = date;
-    layout();
-}
-
-void MonthModel::setStartOfWeek(int startOfWeek)
-{
-    m_startOfWeek = startOfWeek;
-    layout();
 }
 
 bool MonthModel::setElement(DateElement element, int value)
 {
-    if (value <= 0)
-        return false;
     CalendarDate next = m_date;
-    switch (element) {
-    case DateElement::Year:
-        if (value == next.year)
-            return false;
-        next.year = value;
-        break;
-    case DateElement::Month:
-        if (value > 12 || value == next.month)
-            return false;
-        next.month = value;
-        break;
-    case DateElement::Day:
-        if (value > daysInThisMonth() || value == next.day)
-            return false;
-        next.day = value;
-        break;
-    default:
+    const auto [field, limit] = element == DateElement::Year    ? std::pair{&next.year, std::numeric_limits<int>::max()}
+                                : element == DateElement::Month ? std::pair{&next.month, 12}
+                                                                : std::pair{&next.day, daysInThisMonth()};
+    if (value <= 0 || value > limit || value == *field)
         return false;
-    }
+    *field = value;
     setDate(next);
     return true;
 }
 
-void MonthModel::layout() { m_offset = monthOffset(weekdayOf(m_date.year, m_date.month, 1), m_startOfWeek); }
+int MonthModel::offset() const { return monthOffset(weekdayOf(m_date.year, m_date.month, 1), m_startOfWeek); }
 
 int MonthModel::dayAt(GridCell cell) const
 {
     if (cell.row < 1 || cell.row >= kGridRows || cell.column < 0 || cell.column >= kGridColumns)
         return 0;
-    const int n = cell.column + m_offset + 7 * (cell.row - 1);
+    const int n = cell.column + offset() + 7 * (cell.row - 1);
     return n < 1 || n > daysInThisMonth() ? 0 : n;
 }
 
@@ -74,6 +54,10 @@ std::string MonthModel::cellText(GridCell cell, const std::array<std::string, 7>
     return day == 0 ? std::string() : integerText(day);
 }
 
-GridCell MonthModel::cellOfDay(int day) const { return {(day - m_offset) % 7, (day - m_offset) / 7 + 1}; }
+GridCell MonthModel::cellOfDay(int day) const
+{
+    const int index = day - offset();
+    return {index % 7, index / 7 + 1};
+}
 
 } // namespace pocketrix

@@ -44,12 +44,12 @@ public:
 
     const CalendarDate& date() const { return m_date; }
     int startOfWeek() const { return m_startOfWeek; }
-    int offset() const { return m_offset; }
+    int offset() const;
     int daysInThisMonth() const { return daysInMonth(m_date.year, m_date.month); }
 
     // Replaces the date wholesale; an invalid date raises the date error and changes nothing.
     void setDate(const CalendarDate& date);
-    void setStartOfWeek(int startOfWeek);
+    void setStartOfWeek(int startOfWeek) { m_startOfWeek = startOfWeek; }
 
     // The date-element setter. A value of 0 or less, a month above 12, a day beyond this
     // month and the current value are ignored (false); a combination that is no date
@@ -64,11 +64,8 @@ public:
     GridCell selectedCell() const { return cellOfDay(m_date.day); }
 
 private:
-    void layout();
-
     CalendarDate m_date;
     int m_startOfWeek = 0;
-    int m_offset = 0;
 };
 
 } // namespace pocketrix

@@ -23,10 +23,7 @@ int PieGauge::shownPercent() const { return pocketrix::shownPercent(m_progress, 
 void PieGauge::setProgress(std::int32_t value)
 {
     const int before = shownPercent();
-    const std::int32_t clamped = clampProgress(value, m_minValue, m_maxValue);
-    if (clamped == m_progress)
-        return;
-    m_progress = clamped;
+    m_progress = clampProgress(value, m_minValue, m_maxValue);
     if (shownPercent() == before)
         return;
     nameByPercent();

@@ -26,11 +26,7 @@ double parameterAngle(const PieRect& rect, double x, double y)
 
 std::int32_t clampProgress(std::int32_t value, std::int32_t minValue, std::int32_t maxValue)
 {
-    if (value < minValue)
-        return minValue;
-    if (value > maxValue)
-        return maxValue;
-    return value;
+    return value < minValue ? minValue : std::min(value, maxValue);
 }
 
 int shownPercent(std::int32_t progress, std::int32_t minValue, std::int32_t maxValue)
@@ -51,13 +47,11 @@ PieRect paintRect(int width, int height, bool singleBorder)
 PiePoint pieStartPoint(const PieRect& rect, int percent)
 {
     // The centre is taken in whole pixels, truncated.
-    const int centreX = rect.right / 2;
-    const int centreY = rect.bottom / 2;
-    const auto mx = static_cast<double>(centreX);
-    const auto my = static_cast<double>(centreY);
+    const double centreX = std::trunc(rect.right / 2.0);
+    const double centreY = std::trunc(rect.bottom / 2.0);
     const double angle = std::numbers::pi * (percent * 0.02 + 0.5);
-    return {static_cast<int>(roundHalfEven(mx * (1.0 - std::cos(angle)))),
-            static_cast<int>(roundHalfEven(my * (1.0 - std::sin(angle))))};
+    return {static_cast<int>(roundHalfEven(centreX * (1.0 - std::cos(angle)))),
+            static_cast<int>(roundHalfEven(centreY * (1.0 - std::sin(angle))))};
 }
 
 PiePoint pieEndPoint(const PieRect& rect) { return {rect.right / 2, 0}; }

@@ -6,8 +6,6 @@
 
 namespace pocketrix {
 
-StretchedPicture::StretchedPicture(QWidget* parent) : QWidget(parent) {}
-
 void StretchedPicture::setPicture(const QString& path)
 {
     m_path = path;

@@ -13,7 +13,7 @@ class StretchedPicture : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
 public:
-    explicit StretchedPicture(QWidget* parent = nullptr);
+    using QWidget::QWidget;
 
     // The picture, by the resource path a definition names.
     QString picture() const { return m_path; }

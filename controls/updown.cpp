@@ -17,23 +17,16 @@ namespace {
 constexpr int kRepeatDelay = 400;
 constexpr int kRepeatInterval = 100;
 
-QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow)
-{
-    auto* button = new QToolButton(parent);
-    button->setArrowType(arrow);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
 } // namespace
 
-UpDown::UpDown(QWidget* parent)
-    : QWidget(parent), m_up(arrowButton(this, Qt::UpArrow)), m_down(arrowButton(this, Qt::DownArrow))
+UpDown::UpDown(QWidget* parent) : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
 {
     // A click steps on release; a press held past the delay steps with every repeat, and
     // its release steps once more.
     for (QToolButton* arrow : {m_up, m_down}) {
         const int delta = arrow == m_up ? 1 : -1;
+        arrow->setArrowType(delta > 0 ? Qt::UpArrow : Qt::DownArrow);
+        arrow->setFocusPolicy(Qt::NoFocus);
         connect(arrow, &QToolButton::pressed, this, [this, delta] {
             m_repeatDelta = delta;
             m_repeat.start(kRepeatDelay);
@@ -46,8 +39,7 @@ UpDown::UpDown(QWidget* parent)
         m_repeat.start(kRepeatInterval);
         step(m_repeatDelta);
     });
-    m_up->setAccessibleName(QStringLiteral("Up"));
-    m_down->setAccessibleName(QStringLiteral("Down"));
+    setAccessibleNames(QStringLiteral("Up"), QStringLiteral("Down"));
 }
 
 void UpDown::setAccessibleNames(const QString& up, const QString& down)

@@ -19,8 +19,6 @@ public:
 
     void setBuddy(QLineEdit* buddy);
     void setRange(int minimum, int maximum);
-    int minimum() const { return m_minimum; }
-    int maximum() const { return m_maximum; }
     int position() const { return m_position; }
     // Moves the position without writing the buddy; kept within the range.
     void setPosition(int position);
