@@ -26,8 +26,7 @@ TForm2::TForm2(WindowSet& windows, WavePlayer& device, QWidget* parent)
     ui->Label1->adjustSize(); // sized to its text in the window's final font
     windows.setActivationHandler(this, [this] { FormActivate(this); });
     keepClearOfBoxes(this);
-    m_timer1.setInterval(1000);
-    m_timer1.start();
+    m_timer1.start(1000);
 
     ui->MediaPlayer1->setDevice(&device);
     ui->MediaPlayer1->setFileName(POCKETRIX_ALARM_SOUND);

@@ -1,5 +1,7 @@
 #include "pages/mediaplayer.h"
 
+#include <utility>
+
 #include "app/core/errors.h"
 #include "platform/waveplayer.h"
 
@@ -26,11 +28,9 @@ void MediaPlayer::Open()
 
 void MediaPlayer::Play()
 {
-    if (!m_open)
-        throw Error("No MCI device open");
-    if (m_device->position() == m_device->length())
+    if (m_open && m_device->position() == m_device->length())
         m_device->seekToStart();
-    if (!m_device->play())
+    if (!m_open || !m_device->play())
         throw Error("No MCI device open");
 }
 
@@ -38,10 +38,8 @@ void MediaPlayer::Close()
 {
     if (m_device != nullptr)
         m_device->setLateFailureHandler({});
-    if (!m_open)
-        return;
-    m_open = false;
-    m_device->close();
+    if (std::exchange(m_open, false))
+        m_device->close();
 }
 
 } // namespace pocketrix

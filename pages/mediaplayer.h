@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include <QWidget>
@@ -19,7 +18,6 @@ public:
 
     void setDevice(WavePlayer* device) { m_device = device; }
     void setFileName(const std::string& fileName) { m_fileName = fileName; }
-    const std::string& fileName() const { return m_fileName; }
 
     // Opens the device on the file, closing one already open. Raises the platform's text
     // for a failed check of the sound, one found later is told by openFailed; the device
@@ -29,8 +27,6 @@ public:
     // when no device is open or no sound could be played.
     void Play();
     void Close();
-
-    bool isOpen() const { return m_open; }
 
 signals:
     void openFailed(const QString& text);

@@ -22,8 +22,10 @@ struct HelperProcess::State {
         if (group > 0)
             ::kill(-group, SIGKILL);
     }
-    void tell(Outcome outcome)
+    void finish(Outcome outcome)
     {
+        deadline.stop();
+        group = 0;
         if (const Finished told = std::exchange(finished, {}))
             told(outcome, printableFirstLine(output));
     }
@@ -46,17 +48,12 @@ HelperProcess::HelperProcess() : m(std::make_unique<State>())
     m->process.setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(&m->process, &QProcess::readyReadStandardOutput, [this] { m->readOutput(); });
     QObject::connect(&m->process, &QProcess::finished, [this](int exitCode, QProcess::ExitStatus status) {
-        m->deadline.stop();
         m->endGroup(); // what the helper started goes with it
-        m->group = 0;
-        m->tell(status == QProcess::NormalExit && exitCode == 0 ? Outcome::Succeeded : Outcome::Failed);
+        m->finish(status == QProcess::NormalExit && exitCode == 0 ? Outcome::Succeeded : Outcome::Failed);
     });
     QObject::connect(&m->process, &QProcess::errorOccurred, [this](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        m->deadline.stop();
-        m->group = 0;
-        m->tell(Outcome::NotStarted);
+        if (error == QProcess::FailedToStart)
+            m->finish(Outcome::NotStarted);
     });
 }
 
@@ -64,14 +61,14 @@ HelperProcess::~HelperProcess()
 {
     m->process.disconnect();
     m->endGroup();
-    if (m->process.state() != QProcess::NotRunning) {
+    if (running()) {
         m->process.kill();
         m->process.waitForFinished(1000);
     }
 }
 
-void HelperProcess::start(const std::string& program, const std::vector<std::string>& arguments,
-                          std::chrono::milliseconds limit, Finished finished)
+void HelperProcess::start(const std::string& program, const std::string& argument, std::chrono::milliseconds limit,
+                          Finished finished)
 {
     m->output.clear();
     m->finished = std::move(finished);
@@ -82,10 +79,7 @@ void HelperProcess::start(const std::string& program, const std::vector<std::str
         if (::getppid() != parent) // the program ended before the signal was asked for
             ::_exit(127);
     });
-    QStringList list;
-    for (const std::string& argument : arguments)
-        list.append(QString::fromStdString(argument));
-    m->process.start(QString::fromStdString(program), list);
+    m->process.start(QString::fromStdString(program), {QString::fromStdString(argument)});
     if (const auto pid = static_cast<pid_t>(m->process.processId()); pid > 0) {
         ::setpgid(pid, pid); // also here, so that the group exists before the child gets to it
         m->group = pid;
@@ -97,7 +91,7 @@ bool HelperProcess::running() const { return m->process.state() != QProcess::Not
 
 std::string printableFirstLine(std::string_view output)
 {
-    output = output.substr(0, std::min(output.size(), kHelperOutputLimit));
+    output = output.substr(0, kHelperOutputLimit);
     output = output.substr(0, output.find_first_of("\r\n"));
     QString line = QString::fromLocal8Bit(output.data(), static_cast<qsizetype>(output.size())).trimmed();
     for (QChar& character : line)

@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace pocketrix {
 
@@ -22,11 +21,9 @@ public:
     HelperProcess();
     // Ends the helper, and all it started, without telling.
     ~HelperProcess();
-    HelperProcess(const HelperProcess&) = delete;
-    HelperProcess& operator=(const HelperProcess&) = delete;
 
     // A helper that has not ended within the limit is ended and counts as failed.
-    void start(const std::string& program, const std::vector<std::string>& arguments, std::chrono::milliseconds limit,
+    void start(const std::string& program, const std::string& argument, std::chrono::milliseconds limit,
                Finished finished);
     bool running() const;
 

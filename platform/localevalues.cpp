@@ -1,5 +1,7 @@
 #include "platform/localevalues.h"
 
+#include <algorithm>
+
 #include <QLocale>
 
 namespace pocketrix {
@@ -8,16 +10,9 @@ namespace {
 
 std::size_t codePoints(const std::string& text)
 {
-    std::size_t count = 0;
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    return count;
+    const auto startsCharacter = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
+    return static_cast<std::size_t>(std::ranges::count_if(text, startsCharacter));
 }
-
-std::string utf8(const QString& text) { return text.toStdString(); }
-
-bool isCLocale(const QLocale& locale) { return locale.language() == QLocale::C; }
 
 // Letters of the format's own text, as opposed to its codes (h, m, s, a, ...), which are
 // all ASCII.
@@ -37,28 +32,20 @@ bool hasAmPmMarker(const QString& picture)
 
 void fillFormatItems(LocaleValues& values, const QLocale& locale)
 {
+    // The C locale counts as giving nothing, so that every item takes its fallback.
+    const bool given = locale.language() != QLocale::C;
+    const auto text = [given](const QString& item) { return given ? item.toStdString() : std::string(); };
+    const QString shortDate = given ? locale.dateFormat(QLocale::ShortFormat) : QString();
+    const QString time = given ? locale.timeFormat(QLocale::ShortFormat) : QString();
     const LocaleValues fallback;
-    if (isCLocale(locale)) {
-        values.longDatePicture = fallback.longDatePicture;
-        values.shortDatePicture = fallback.shortDatePicture;
-        values.dateSeparator = fallback.dateSeparator;
-        values.timeSeparator = fallback.timeSeparator;
-        values.morningDesignator = fallback.morningDesignator;
-        values.afternoonDesignator = fallback.afternoonDesignator;
-        values.hourLeadingZero = 0;
-        values.clockKind = 0;
-        return;
-    }
-    const QString shortDate = locale.dateFormat(QLocale::ShortFormat);
-    const QString time = locale.timeFormat(QLocale::ShortFormat);
-    values.longDatePicture = localeText(utf8(locale.dateFormat(QLocale::LongFormat)), fallback.longDatePicture);
-    values.shortDatePicture = localeText(utf8(shortDate), fallback.shortDatePicture);
+    values.longDatePicture = localeText(text(locale.dateFormat(QLocale::LongFormat)), fallback.longDatePicture);
+    values.shortDatePicture = localeText(text(shortDate), fallback.shortDatePicture);
     values.dateSeparator = localeCharacter(separatorIn(shortDate), fallback.dateSeparator);
     values.timeSeparator = localeCharacter(timeSeparatorIn(time), fallback.timeSeparator);
-    values.morningDesignator = localeText(utf8(locale.amText()), fallback.morningDesignator);
-    values.afternoonDesignator = localeText(utf8(locale.pmText()), fallback.afternoonDesignator);
+    values.morningDesignator = localeText(text(locale.amText()), fallback.morningDesignator);
+    values.afternoonDesignator = localeText(text(locale.pmText()), fallback.afternoonDesignator);
     values.hourLeadingZero = time.contains(QLatin1String("hh"), Qt::CaseInsensitive) ? 1 : 0;
-    values.clockKind = hasAmPmMarker(time) ? 0 : 1;
+    values.clockKind = given && !hasAmPmMarker(time) ? 1 : 0;
 }
 
 } // namespace
@@ -78,7 +65,7 @@ std::string separatorIn(const QString& picture, qsizetype from)
         // A mark, or a sign within a word of the format's text, stands between no numbers.
         const bool inWord =
             QChar::isMark(c) || (i > 0 && isWordPart(text[i - 1])) || (i + 1 < text.size() && isWordPart(text[i + 1]));
-        return inWord ? std::string{} : utf8(QString::fromUcs4(&c, 1));
+        return inWord ? std::string{} : QString::fromUcs4(&c, 1).toStdString();
     }
     return {};
 }
@@ -114,20 +101,17 @@ LocaleValues localeValuesFrom(const QLocale& locale)
 {
     LocaleValues values;
     fillFormatItems(values, locale);
-    if (isCLocale(locale))
+    if (locale.language() == QLocale::C)
         return values;
+    const auto take = [](std::string& name, const QString& text) { name = localeText(text.toStdString(), name); };
     for (int month = 1; month <= 12; ++month) {
-        auto& longName = values.longMonthNames[month - 1];
-        auto& shortName = values.shortMonthNames[month - 1];
-        longName = localeText(utf8(locale.monthName(month, QLocale::LongFormat)), longName);
-        shortName = localeText(utf8(locale.monthName(month, QLocale::ShortFormat)), shortName);
+        take(values.longMonthNames[month - 1], locale.monthName(month, QLocale::LongFormat));
+        take(values.shortMonthNames[month - 1], locale.monthName(month, QLocale::ShortFormat));
     }
     for (int day = 0; day < 7; ++day) {
         const int qtDay = day == 0 ? 7 : day; // Qt counts Monday as 1 and Sunday as 7
-        auto& longName = values.longDayNames[day];
-        auto& shortName = values.shortDayNames[day];
-        longName = localeText(utf8(locale.dayName(qtDay, QLocale::LongFormat)), longName);
-        shortName = localeText(utf8(locale.dayName(qtDay, QLocale::ShortFormat)), shortName);
+        take(values.longDayNames[day], locale.dayName(qtDay, QLocale::LongFormat));
+        take(values.shortDayNames[day], locale.dayName(qtDay, QLocale::ShortFormat));
     }
     return values;
 }

@@ -13,10 +13,7 @@ class RegularFile {
 public:
     // Empty when the name is missing, unreadable, or no regular file.
     static std::optional<RegularFile> open(const std::string& fileName);
-    RegularFile(RegularFile&& other) noexcept;
-    RegularFile& operator=(RegularFile&&) = delete;
-    RegularFile(const RegularFile&) = delete;
-    RegularFile& operator=(const RegularFile&) = delete;
+    RegularFile(RegularFile&& other) noexcept; // and neither copied nor assigned
     ~RegularFile();
 
     // Reads up to size bytes: the count read, 0 at the end, -1 on a failure.

@@ -44,7 +44,8 @@ const SdlFunctions* loadedSdl(std::string& failure)
     return loaded;
 }
 
-std::string errorTextOf(const SdlFunctions& api)
+// SDL's text for its last failure, or "Unknown error code"; clears it.
+std::string errorText(const SdlFunctions& api)
 {
     const char* text = api.SDL_GetError();
     std::string result = text != nullptr ? text : "";
@@ -62,15 +63,13 @@ std::unique_ptr<SdlAudio> SdlAudio::start(std::string& failure)
     // SDL would otherwise catch SIGINT and SIGTERM for an event loop we never read.
     api->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (api->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        failure = errorTextOf(*api);
+        failure = errorText(*api);
         return nullptr;
     }
     return std::unique_ptr<SdlAudio>(new SdlAudio(*api));
 }
 
 SdlAudio::~SdlAudio() { m_api.SDL_QuitSubSystem(SDL_INIT_AUDIO); }
-
-std::string SdlAudio::errorText() const { return errorTextOf(m_api); }
 
 std::string SdlAudio::loadWave(const std::string& fileName, WaveSound& sound) const
 {
@@ -82,7 +81,7 @@ std::string SdlAudio::loadWave(const std::string& fileName, WaveSound& sound) co
     Uint32 count = 0;
     SDL_RWops* source = m_api.SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size()));
     if (m_api.SDL_LoadWAV_RW(source, 1, &sound.format, &samples, &count) == nullptr)
-        return errorText();
+        return errorText(m_api);
     sound.samples.assign(samples, samples + count);
     m_api.SDL_FreeWAV(samples);
     return {};
@@ -101,7 +100,7 @@ std::string checkSound(const std::string& fileName)
     probeFormat.samples = kProbeBufferFrames;
     const SDL_AudioDeviceID probe = audio->api().SDL_OpenAudioDevice(nullptr, 0, &probeFormat, nullptr, 0);
     if (probe == 0)
-        return audio->errorText();
+        return errorText(audio->api());
     audio->api().SDL_CloseAudioDevice(probe);
     return {};
 }

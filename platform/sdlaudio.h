@@ -48,8 +48,6 @@ public:
     SdlAudio& operator=(const SdlAudio&) = delete;
 
     const SdlFunctions& api() const { return m_api; }
-    // SDL's text for its last failure, or "Unknown error code"; clears it.
-    std::string errorText() const;
     // Reads a wave file. The failure's text, empty on success.
     std::string loadWave(const std::string& fileName, WaveSound& sound) const;
 

@@ -1,6 +1,7 @@
 #include "platform/waveplayer.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include <QCoreApplication>
@@ -34,9 +35,8 @@ enum class Stage { Closed, Idle, Ready, Playing };
 std::string findSoundCheckProgram()
 {
     const QString here = QCoreApplication::applicationDirPath();
-    for (const QString& candidate : {here + QLatin1Char('/') + QLatin1String(kCheckProgram),
-                                     here + QLatin1String("/../libexec/pocketrix/") + QLatin1String(kCheckProgram)}) {
-        const QFileInfo program(candidate);
+    for (const char* folder : {"/", "/../libexec/pocketrix/"}) {
+        const QFileInfo program(here + QLatin1String(folder) + QLatin1String(kCheckProgram));
         if (program.isFile() && program.isExecutable())
             return program.absoluteFilePath().toStdString();
     }
@@ -55,10 +55,9 @@ struct SdlWavePlayer::State {
     Uint32 frameBytes = 1;
     std::uint64_t positionFrames = 0;
 
-    SDL_AudioDeviceID device = 0; // in Playing
-    std::uint64_t queueStartFrame = 0;
-    Uint32 queuedSound = 0; // bytes of the sound in the device's queue
-    Uint32 queuedTotal = 0; // the sound and the trailing silence
+    SDL_AudioDeviceID device = 0; // in Playing, which starts from positionFrames
+    Uint32 queuedSound = 0;       // bytes of the sound in the device's queue
+    Uint32 queuedTotal = 0;       // the sound and the trailing silence
 
     std::uint64_t lengthFrames() const { return sound.samples.size() / frameBytes; }
 
@@ -66,15 +65,13 @@ struct SdlWavePlayer::State {
     {
         const Uint32 left = audio->api().SDL_GetQueuedAudioSize(device);
         const Uint32 consumed = queuedTotal - std::min(left, queuedTotal);
-        return queueStartFrame + std::min(consumed, queuedSound) / frameBytes;
+        return positionFrames + std::min(consumed, queuedSound) / frameBytes;
     }
 
     void enter(Stage next)
     {
-        if (stage == Stage::Playing && next != Stage::Playing) {
-            audio->api().SDL_CloseAudioDevice(device);
-            device = 0;
-        }
+        if (stage == Stage::Playing && next != Stage::Playing)
+            audio->api().SDL_CloseAudioDevice(std::exchange(device, 0));
         if (next == Stage::Idle || next == Stage::Closed)
             audio.reset();
         stage = next;
@@ -135,7 +132,6 @@ struct SdlWavePlayer::State {
             enter(Stage::Ready);
             return false;
         }
-        queueStartFrame = positionFrames;
         queuedSound = soundBytes;
         queuedTotal = soundBytes + static_cast<Uint32>(silence.size());
         sdl.SDL_PauseAudioDevice(device, 0);
@@ -163,7 +159,7 @@ void SdlWavePlayer::open(const std::string& fileName)
         return;
     }
     m->check = std::make_unique<HelperProcess>();
-    m->check->start(m->checkProgram, {fileName}, kCheckLimit,
+    m->check->start(m->checkProgram, fileName, kCheckLimit,
                     [this](HelperProcess::Outcome outcome, const std::string& firstLine) {
                         std::string failure;
                         if (outcome == HelperProcess::Outcome::NotStarted)
@@ -177,18 +173,10 @@ void SdlWavePlayer::open(const std::string& fileName)
 
 bool SdlWavePlayer::play()
 {
-    switch (m->stage) {
-    case Stage::Closed:
-        return false;
-    case Stage::Playing:
+    if (m->stage == Stage::Playing)
         return true; // it goes on from where it is
-    case Stage::Idle:
-        if (!m->wake())
-            return false;
-        break;
-    case Stage::Ready:
-        break;
-    }
+    if (m->stage == Stage::Closed || (m->stage == Stage::Idle && !m->wake()))
+        return false;
     m->enter(Stage::Ready); // a fresh 3 s from this sound
     if (m->positionFrames >= m->lengthFrames())
         return true; // at the end there is nothing left to play

@@ -71,8 +71,6 @@ public:
     // so the sound libraries never load until a sound plays; without, it checks here.
     explicit SdlWavePlayer(std::string checkProgram = {});
     ~SdlWavePlayer() override;
-    SdlWavePlayer(const SdlWavePlayer&) = delete;
-    SdlWavePlayer& operator=(const SdlWavePlayer&) = delete;
 
     void open(const std::string& fileName) override;
     bool play() override;
