@@ -1,11 +1,7 @@
 #include "app/core/helptext.h"
 
 #include <cctype>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-
-#include "app/core/errors.h"
+#include <numeric>
 
 namespace pocketrix {
 
@@ -71,9 +67,7 @@ bool bitmapHoldsItsPixels(std::string_view head, std::uint64_t fileSize)
 
 int displayedLineCount(const std::vector<int>& linesPerParagraph, bool lastParagraphEmpty)
 {
-    int lines = 0;
-    for (int count : linesPerParagraph)
-        lines += count;
+    int lines = std::accumulate(linesPerParagraph.begin(), linesPerParagraph.end(), 0);
     if (lastParagraphEmpty && !linesPerParagraph.empty())
         lines -= linesPerParagraph.back();
     return lines;

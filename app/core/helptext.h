@@ -8,8 +8,6 @@
 
 namespace pocketrix {
 
-// Help texts are read like reminders, by readMemoTextFile (app/core/reminderfile.h).
-
 // The extension of a picture file name in lower case, without its dot; empty when the
 // name has none.
 std::string pictureExtension(std::string_view path);
@@ -48,8 +46,7 @@ struct HelpPageStack {
 
 HelpPageStack stackHelpPage(const HelpPageInput& page);
 
-// Pixels per memo line: the character height plus the memo's spacing (2 for the
-// heading and the first text, 5 for the second text).
+// Pixels per memo line: the character height plus the memo's spacing.
 inline constexpr int kHeadingLineExtra = 2;
 inline constexpr int kFirstTextLineExtra = 2;
 inline constexpr int kSecondTextLineExtra = 5;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "app/core/errors.h"
 #include "app/core/timetext.h"
@@ -13,18 +14,14 @@ namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 
-std::string twoDigits(int value)
-{
-    std::string text = "00";
-    twoDigitWrite(text, 1, value);
-    return text;
-}
-
 } // namespace
 
 std::string reminderFileName(int year, int month, int day)
 {
-    return twoDigits(day) + twoDigits(month) + integerText(year) + ".rem";
+    std::string name = "0000" + integerText(year) + ".rem";
+    twoDigitWrite(name, 1, day);
+    twoDigitWrite(name, 3, month);
+    return name;
 }
 
 void recordStartDate(ClockState& state, int year, int month, int day)
@@ -40,16 +37,12 @@ std::string encodeMemoText(std::string_view text)
     std::string bytes;
     bytes.reserve(text.size() + text.size() / 16);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
+        if (text.substr(i).starts_with(kLineBreak))
+            ++i;
+        if (text[i] == '\r' || text[i] == '\n')
             bytes += kLineBreak;
-        } else if (c == '\n') {
-            bytes += kLineBreak;
-        } else {
-            bytes += c;
-        }
+        else
+            bytes += text[i];
     }
     return bytes;
 }
@@ -85,10 +78,8 @@ void MemoTextDecoder::feed(std::string_view bytes)
     for (std::size_t i = 0; i < bytes.size() && !m_ended; ++i) {
         const char c = bytes[i];
         if (c != '\r' && c != '\n' && c != '\0') {
-            if (m_pendingCarriageReturn) {
+            if (std::exchange(m_pendingCarriageReturn, false))
                 append(kLineBreak);
-                m_pendingCarriageReturn = false;
-            }
             continue;
         }
         append(bytes.substr(start, i - start));
@@ -111,9 +102,8 @@ void MemoTextDecoder::feed(std::string_view bytes)
 
 std::string MemoTextDecoder::finish()
 {
-    if (m_pendingCarriageReturn)
+    if (std::exchange(m_pendingCarriageReturn, false))
         append(kLineBreak);
-    m_pendingCarriageReturn = false;
     return std::move(m_text);
 }
 
