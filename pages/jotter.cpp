@@ -7,7 +7,7 @@
 
 namespace pocketrix {
 
-TForm5::TForm5(WindowSet& /*windows*/, QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Form5>())
+TForm5::TForm5(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Form5>())
 {
     ui->setupUi(this);
     finishWindow(this);

@@ -14,14 +14,12 @@ class Form5;
 
 namespace pocketrix {
 
-class WindowSet;
-
 // A Jotter: a small coloured window with a free-text box. Its text lives only as long
 // as the window does; nothing is saved.
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm5(WindowSet& windows, QWidget* parent = nullptr);
+    explicit TForm5(QWidget* parent = nullptr);
     ~TForm5() override;
 
     void setColour(const Rgb& colour);

@@ -54,7 +54,7 @@ void ProgramsPage::SpeedButton8Click(QObject* /*sender*/)
 {
     ClockState& state = m_context->state;
     // Owned by the main window: every Jotter lives until the program ends.
-    auto* jotter = new TForm5(m_context->windows, window());
+    auto* jotter = new TForm5(window());
     m_context->windows.track(jotter);
     const JotterColouring colouring = nextJotterColouring(state.JotterCount);
     state.JotterCount = colouring.count;

@@ -11,8 +11,7 @@
 
 namespace pocketrix {
 
-TForm3::TForm3(WindowSet& windows, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Form3>()), m_windows(windows)
+TForm3::TForm3(WindowSet& windows) : ui(std::make_unique<Ui::Form3>()), m_windows(windows)
 {
     ui->setupUi(this);
     bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm3::Button1Click);

@@ -19,7 +19,7 @@ class WindowSet;
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm3(WindowSet& windows, QWidget* parent = nullptr);
+    explicit TForm3(WindowSet& windows);
     ~TForm3() override;
 
     void FormCreate(QObject* sender);

@@ -7,8 +7,7 @@
 
 namespace pocketrix {
 
-TForm4::TForm4(WindowSet& windows, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Form4>()), m_windows(windows)
+TForm4::TForm4(WindowSet& windows) : ui(std::make_unique<Ui::Form4>()), m_windows(windows)
 {
     ui->setupUi(this);
     bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm4::Button1Click);

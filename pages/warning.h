@@ -17,7 +17,7 @@ class WindowSet;
 class TForm4 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm4(WindowSet& windows, QWidget* parent = nullptr);
+    explicit TForm4(WindowSet& windows);
     ~TForm4() override;
 
     void Button1Click(QObject* sender);

@@ -19,7 +19,7 @@ void createWindows(WindowSet& windows, const Services& services, WavePlayer& ala
     windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, alarmSound));
     windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
     windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
-    windows.add(WindowSet::Form5, std::make_unique<TForm5>(windows));
+    windows.add(WindowSet::Form5, std::make_unique<TForm5>());
     windows.add(WindowSet::sharabout, std::make_unique<Tsharabout>(windows));
     windows.add(WindowSet::Helpful, std::make_unique<THelpful>(windows));
 

@@ -32,8 +32,6 @@ namespace pocketrix {
 
 namespace {
 
-constexpr const char* kBlankPicture = "frontend/blank.bmp";
-
 constexpr HelpTopic kTopics[] = {
     {nullptr, "frontend/pktxtite.bmp", "frontend/pktxtxt1.txt", "frontend/pktxhlp1.bmp", "frontend/pktxtxt2.txt"},
     {"Programs", nullptr, "frontend/pktxtxt9.txt", "frontend/pktxhlp8.bmp", "frontend/pktxtxt0.txt"},
@@ -45,28 +43,31 @@ constexpr HelpTopic kTopics[] = {
 
 int lineHeight(QTextEdit* memo, int extra) { return memoLineHeight(QFontInfo(memo->font()).pixelSize(), extra); }
 
-// No margin above or below the text, so its height is its lines; a little at the sides.
-void setMargins(QTextEdit* memo)
+// Lines are shown at the pitch the stacking reserves for them, whatever the leading of
+// the installed font, so no line is cut off at the bottom of its memo.
+void showText(QTextEdit* memo, const QString& text)
 {
+    memo->setPlainText(text);
+    // No margin above or below the text, so its height is its lines; a little at the sides.
     QTextDocument* document = memo->document();
     document->setDocumentMargin(0);
     QTextFrameFormat frame = document->rootFrame()->frameFormat();
     frame.setLeftMargin(2);
     frame.setRightMargin(2);
     document->rootFrame()->setFrameFormat(frame);
-}
-
-// Lines are shown at the pitch the stacking reserves for them, whatever the leading of
-// the installed font, so no line is cut off at the bottom of its memo.
-void showText(QTextEdit* memo, const QString& text)
-{
-    memo->setPlainText(text);
-    setMargins(memo);
     QTextBlockFormat pitch;
     pitch.setLineHeight(lineHeight(memo, kFirstTextLineExtra), QTextBlockFormat::FixedHeight);
-    QTextCursor all(memo->document());
+    QTextCursor all(document);
     all.select(QTextCursor::Document);
     all.mergeBlockFormat(pitch);
+}
+
+// A help text file as a memo shows it.
+QString readHelpText(const std::string& path)
+{
+    QString text = QString::fromLocal8Bit(readMemoTextFile(path));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
 }
 
 } // namespace
@@ -92,24 +93,10 @@ void loadPicture(QLabel* image, const std::string& path)
     if (picture.isNull())
         throw Error("Bitmap image is not valid");
     image->setPixmap(QPixmap::fromImage(picture));
-    if (picture.width() > 0 && picture.height() > 0)
-        image->resize(picture.size());
+    image->resize(picture.size());
 }
 
-namespace {
-
-// A help text file as a memo shows it.
-QString readHelpText(const std::string& path)
-{
-    QString text = QString::fromLocal8Bit(readMemoTextFile(path));
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
-
-} // namespace
-
-THelpful::THelpful(WindowSet& windows, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Helpful>()), m_windows(windows)
+THelpful::THelpful(WindowSet& windows) : ui(std::make_unique<Ui::Helpful>()), m_windows(windows)
 {
     ui->setupUi(this);
     bindHandler(ui->Button1, &QPushButton::clicked, this, &THelpful::Button1Click);
@@ -174,26 +161,21 @@ THelpful::TopicTexts THelpful::readTopic(const HelpTopic& topic)
 {
     TopicTexts read;
     try {
-        readTopicFiles(topic, read);
+        ChangeFile(this);
+        if (topic.heading != nullptr)
+            read.heading = QString::fromLatin1(topic.heading);
+        if (topic.firstPicture != nullptr)
+            loadPicture(ui->Image1, topic.firstPicture);
+        read.first = readHelpText(topic.firstText);
+        if (topic.secondPicture != nullptr)
+            loadPicture(ui->Image2, topic.secondPicture);
+        if (topic.secondText != nullptr)
+            read.second = readHelpText(topic.secondText);
     } catch (...) {
         showTopic(read, false);
         throw;
     }
     return read;
-}
-
-void THelpful::readTopicFiles(const HelpTopic& topic, TopicTexts& read)
-{
-    ChangeFile(this);
-    if (topic.heading != nullptr)
-        read.heading = QString::fromLatin1(topic.heading);
-    if (topic.firstPicture != nullptr)
-        loadPicture(ui->Image1, topic.firstPicture);
-    read.first = readHelpText(topic.firstText);
-    if (topic.secondPicture != nullptr)
-        loadPicture(ui->Image2, topic.secondPicture);
-    if (topic.secondText != nullptr)
-        read.second = readHelpText(topic.secondText);
 }
 
 // What was read goes into the memos; the page is stacked only when the whole topic was
@@ -215,11 +197,10 @@ void THelpful::showTopic(const TopicTexts& read, bool complete)
 
 void THelpful::ChangeFile(QObject* /*sender*/)
 {
-    ui->Memo1->clear();
-    ui->Memo2->clear();
-    ui->Memo3->clear();
-    loadPicture(ui->Image1, kBlankPicture);
-    loadPicture(ui->Image2, kBlankPicture);
+    for (QTextEdit* memo : {ui->Memo1, ui->Memo2, ui->Memo3})
+        memo->clear();
+    for (QLabel* image : {ui->Image1, ui->Image2})
+        loadPicture(image, "frontend/blank.bmp");
     ui->ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
@@ -262,9 +243,8 @@ void THelpful::fitScrollRange()
 {
     int right = 0;
     int bottom = 0;
-    for (QWidget* element :
-         {static_cast<QWidget*>(ui->Memo1), static_cast<QWidget*>(ui->Image1), static_cast<QWidget*>(ui->Memo2),
-          static_cast<QWidget*>(ui->Image2), static_cast<QWidget*>(ui->Memo3)}) {
+    const QWidget* elements[] = {ui->Memo1, ui->Image1, ui->Memo2, ui->Image2, ui->Memo3};
+    for (const QWidget* element : elements) {
         right = std::max(right, element->x() + element->width());
         bottom = std::max(bottom, element->y() + element->height());
     }

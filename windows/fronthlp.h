@@ -34,7 +34,7 @@ struct HelpTopic {
 class THelpful : public QWidget {
     Q_OBJECT
 public:
-    explicit THelpful(WindowSet& windows, QWidget* parent = nullptr);
+    explicit THelpful(WindowSet& windows);
     ~THelpful() override;
 
     void FormCreate(QObject* sender);
@@ -60,7 +60,6 @@ private:
     };
     void loadTopic(const HelpTopic& topic);
     TopicTexts readTopic(const HelpTopic& topic);
-    void readTopicFiles(const HelpTopic& topic, TopicTexts& read);
     void showTopic(const TopicTexts& read, bool complete);
     void fitScrollRange();
     // The Introduction as read at creation, laid out when the window first shows.

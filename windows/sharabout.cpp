@@ -12,27 +12,17 @@
 
 namespace pocketrix {
 
-namespace {
-
-// The picture is drawn on silver, the button face it was made for; here the window's
-// own face shows through instead.
-QPixmap aboutPicture()
-{
-    QPixmap picture = QPixmap::fromImage(readBitmap(QStringLiteral(":/pictures/aboutpicture.bmp")));
-    picture.setMask(picture.createMaskFromColor(QColor(192, 192, 192)));
-    return picture;
-}
-
-} // namespace
-
-Tsharabout::Tsharabout(WindowSet& windows, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::sharabout>()), m_windows(windows)
+Tsharabout::Tsharabout(WindowSet& windows) : ui(std::make_unique<Ui::sharabout>()), m_windows(windows)
 {
     ui->setupUi(this);
     bindHandler(ui->Button1, &QPushButton::clicked, this, &Tsharabout::Button1Click);
 
     finishWindow(this);
-    ui->Image1->setPixmap(aboutPicture());
+    // The picture is drawn on silver, the button face it was made for; here the window's
+    // own face shows through instead.
+    QPixmap picture = QPixmap::fromImage(readBitmap(QStringLiteral(":/pictures/aboutpicture.bmp")));
+    picture.setMask(picture.createMaskFromColor(QColor(192, 192, 192)));
+    ui->Image1->setPixmap(picture);
     ui->Label1->adjustSize();
     ui->Label1->resize(ui->Label1->width(), 13);
 }

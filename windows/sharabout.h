@@ -16,7 +16,7 @@ class WindowSet;
 class Tsharabout : public QWidget {
     Q_OBJECT
 public:
-    explicit Tsharabout(WindowSet& windows, QWidget* parent = nullptr);
+    explicit Tsharabout(WindowSet& windows);
     ~Tsharabout() override;
 
     void Button1Click(QObject* sender);
