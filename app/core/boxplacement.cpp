@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <vector>
 
 namespace pocketrix {
@@ -52,24 +51,12 @@ ScreenRect placeBox(const ScreenRect& screen, const ScreenRect& anchor, std::spa
         const std::int64_t dy = box.y - centred.y;
         return dx * dx + dy * dy;
     };
-    std::stable_sort(candidates.begin() + 1, candidates.end(),
-                     [&](const ScreenRect& a, const ScreenRect& b) { return distance(a) < distance(b); });
+    std::ranges::stable_sort(candidates.begin() + 1, candidates.end(), {}, distance);
     for (int y = screen.y; y + height <= screen.bottom(); y += kScanStep)
         for (int x = screen.x; x + width <= screen.right(); x += kScanStep)
             candidates.push_back({x, y, width, height});
-
-    ScreenRect best = candidates.front();
-    std::int64_t bestCovered = std::numeric_limits<std::int64_t>::max();
-    for (const ScreenRect& box : candidates) {
-        const std::int64_t covered = coveredArea(box, taken);
-        if (covered == 0)
-            return box;
-        if (covered < bestCovered) {
-            best = box;
-            bestCovered = covered;
-        }
-    }
-    return best;
+    // The first place that covers nothing, else the first that covers least.
+    return *std::ranges::min_element(candidates, {}, [&](const ScreenRect& box) { return coveredArea(box, taken); });
 }
 
 } // namespace pocketrix

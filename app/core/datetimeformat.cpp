@@ -123,7 +123,7 @@ public:
     // codes insert nothing, so a picture never expands a second time.
     void write(std::string_view picture, int depth)
     {
-        for (PictureReader reader(picture); !reader.done() && !full();) {
+        for (PictureReader reader(picture); !reader.done() && m_length < kFormattedCapacity;) {
             const Piece piece = reader.next();
             if (piece.kind == Piece::Field)
                 writeField(piece, depth);
@@ -133,8 +133,6 @@ public:
     }
 
 private:
-    bool full() const { return m_length >= kFormattedCapacity; }
-
     // A piece that does not fit whole fills the output, so nothing after it is kept.
     void append(std::string_view text)
     {
@@ -171,19 +169,14 @@ private:
             insertDateAndTime(depth);
         else if (piece.code == 'd' && count >= 5)
             insertPicture(count == 5 ? m_locale.shortDatePicture : m_locale.longDatePicture, depth);
+        else if (piece.code == 'y')
+            append(count <= 2 ? padded(m_t.year % 100, 2) : padded(m_t.year, 4));
+        else if (piece.code == 'm' && count >= 3)
+            append(nameAt(count == 3 ? m_locale.shortMonthNames : m_locale.longMonthNames, m_t.month));
+        else if (piece.code == 'd' && count >= 3)
+            append(nameAt(count == 3 ? m_locale.shortDayNames : m_locale.longDayNames, m_t.dayOfWeek));
         else
-            append(fieldText(piece.code, count, piece.twelveHour));
-    }
-
-    std::string fieldText(char code, int count, bool twelveHour) const
-    {
-        if (code == 'y')
-            return count <= 2 ? padded(m_t.year % 100, 2) : padded(m_t.year, 4);
-        if (code == 'm' && count >= 3)
-            return nameAt(count == 3 ? m_locale.shortMonthNames : m_locale.longMonthNames, m_t.month);
-        if (code == 'd' && count >= 3)
-            return nameAt(count == 3 ? m_locale.shortDayNames : m_locale.longDayNames, m_t.dayOfWeek);
-        return padded(numberOf(code, twelveHour), count >= 2 ? 2 : 1);
+            append(padded(numberOf(piece.code, piece.twelveHour), count >= 2 ? 2 : 1));
     }
 
     int numberOf(char code, bool twelveHour) const

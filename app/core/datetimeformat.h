@@ -20,7 +20,6 @@ inline constexpr std::string_view kTitlePattern = "dddddd\" \" h:nn AM/PM";
 // AM/PM, A/P, AMPM), separators and quoted text.
 std::string formatDateTime(std::string_view pattern, const ClockReading& reading, const LocaleValues& locale);
 
-// The title pattern formatted with a clock reading.
 std::string titleDateTimeText(const ClockReading& reading, const LocaleValues& locale);
 
 } // namespace pocketrix

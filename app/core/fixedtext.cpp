@@ -1,23 +1,19 @@
 #include "app/core/fixedtext.h"
 
+#include <algorithm>
+
 namespace pocketrix {
 
 std::size_t characterLength(std::string_view text, std::size_t at)
 {
     const auto lead = static_cast<unsigned char>(text[at]);
     std::size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-        length = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4)
-        length = 4;
-    if (text.size() - at < length)
-        return 1;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80)
-            return 1;
-    return length;
+    if (lead >= 0xC2 && lead <= 0xF4)
+        length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const std::string_view rest = text.substr(at + 1, length - 1);
+    const bool whole =
+        rest.size() == length - 1 && std::ranges::all_of(rest, [](unsigned char c) { return (c & 0xC0) == 0x80; });
+    return whole ? length : 1;
 }
 
 std::size_t characterCount(std::string_view text)

@@ -20,22 +20,14 @@ std::string_view fittingPrefix(std::string_view text, std::size_t capacity);
 // characters and drops the rest without error.
 template <std::size_t Capacity> class FixedText {
 public:
-    static constexpr std::size_t capacity = Capacity;
-
-    FixedText() = default;
-    FixedText(std::string_view text) { assign(text); } // NOLINT(google-explicit-constructor)
-
     FixedText& operator=(std::string_view text)
     {
-        assign(text);
+        m_text = fittingPrefix(text, Capacity);
         return *this;
     }
-    void assign(std::string_view text) { m_text = fittingPrefix(text, Capacity); }
 
     const std::string& str() const { return m_text; }
     operator std::string_view() const { return m_text; } // NOLINT(google-explicit-constructor)
-    bool empty() const { return m_text.empty(); }
-    std::size_t size() const { return m_text.size(); } // in bytes
 
     friend bool operator==(const FixedText& a, const FixedText& b) { return a.m_text == b.m_text; }
     friend bool operator==(const FixedText& a, std::string_view b) { return a.m_text == b; }

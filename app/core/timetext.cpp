@@ -1,22 +1,22 @@
 #include "app/core/timetext.h"
 
+#include <cstdlib>
+
 #include "app/core/errors.h"
 
 namespace pocketrix {
 
 namespace {
 
-void appendTwoDigits(std::string& out, int value)
+std::string twoDigits(int value)
 {
-    const unsigned v = static_cast<unsigned>(value < 0 ? -(value % 100) : value % 100);
-    out += static_cast<char>('0' + v / 10);
-    out += static_cast<char>('0' + v % 10);
+    const int v = std::abs(value % 100);
+    return {static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)};
 }
 
 int digitAt(std::string_view text, std::size_t position)
 {
-    const std::string character =
-        position >= 1 && position <= text.size() ? std::string(1, text[position - 1]) : std::string{};
+    const std::string character{position >= 1 && position <= text.size() ? text.substr(position - 1, 1) : ""};
     if (character.empty() || character[0] < '0' || character[0] > '9')
         throw Error(withArgument("'%s' is not a valid integer value", character));
     return character[0] - '0';
@@ -26,14 +26,7 @@ int digitAt(std::string_view text, std::size_t position)
 
 std::string timeText(const ClockReading& reading)
 {
-    std::string text;
-    text.reserve(8);
-    appendTwoDigits(text, reading.hour);
-    text += ':';
-    appendTwoDigits(text, reading.minute);
-    text += ':';
-    appendTwoDigits(text, reading.second);
-    return text;
+    return twoDigits(reading.hour) + ':' + twoDigits(reading.minute) + ':' + twoDigits(reading.second);
 }
 
 std::string currentTimeText(const Clock& clock) { return timeText(clock.now()); }
@@ -51,13 +44,8 @@ void twoDigitWrite(std::string& text, std::size_t position, int value)
     if (position < 1 || position + 1 > text.size())
         return;
     const std::string digits = integerText(value);
-    if (value > 9) {
-        text[position - 1] = digits[0];
-        text[position] = digits[1];
-    } else {
-        text[position - 1] = '0';
-        text[position] = digits.back();
-    }
+    text[position - 1] = value > 9 ? digits[0] : '0';
+    text[position] = value > 9 ? digits[1] : digits.back();
 }
 
 std::string integerText(std::int32_t value) { return std::to_string(value); }

@@ -29,16 +29,13 @@ namespace {
 
 void toPixelFont(QWidget* widget)
 {
-    if (widget->testAttribute(Qt::WA_SetFont)) {
-        QFont font = widget->font();
-        if (font.pointSizeF() > 0) {
-            font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0)));
-            widget->setFont(font);
-        }
+    QFont font = widget->font();
+    if (widget->testAttribute(Qt::WA_SetFont) && font.pointSizeF() > 0) {
+        font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0)));
+        widget->setFont(font);
     }
-    for (QObject* child : widget->children())
-        if (auto* childWidget = qobject_cast<QWidget*>(child))
-            toPixelFont(childWidget);
+    for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        toPixelFont(child);
 }
 
 // Draws the items of a drop-down list as the list's own delegate does, at the item
@@ -137,10 +134,6 @@ Qt::WindowFlags flagsFor(const QString& border)
     return Qt::Window | framed | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
 }
 
-} // namespace
-
-namespace {
-
 // The platform's style, but for the picture of the menu bar's overflow button, which a
 // bar of one menu never shows: the style reads it when the bar is made, through each of
 // Qt's image plugins in turn, and that would load them all at start-up.
@@ -178,25 +171,23 @@ void finishWindow(QWidget* window)
     pressWithEnter(window);
 
     const QString border = window->property("definitionBorder").toString();
-    const QPoint position = window->property("definitionPos").toPoint();
     QSize client = window->property("definitionClient").toSize();
     if (!client.isValid())
         client = window->size();
 
     window->setWindowFlags(flagsFor(border));
-    int extraHeight = 0;
+    QSize outer = client;
     if (auto* main = qobject_cast<QMainWindow*>(window)) {
         if (main->centralWidget() != nullptr)
             main->centralWidget()->setFixedSize(client);
-        if (main->menuBar() != nullptr)
-            extraHeight = main->menuBar()->sizeHint().height();
+        // menuBar() makes an empty bar where the window has none.
+        outer.rheight() += main->menuBar()->sizeHint().height();
     }
-    const QSize outer(client.width(), client.height() + extraHeight);
     if (border == QLatin1String("sizeable"))
         window->resize(outer);
     else
         window->setFixedSize(outer);
-    window->move(position);
+    window->move(window->property("definitionPos").toPoint());
 }
 
 } // namespace pocketrix

@@ -16,24 +16,9 @@ namespace pocketrix {
 
 namespace {
 
-// The boxes on screen, by their text.
-QHash<QString, QPointer<QMessageBox>>& openBoxes()
-{
-    static QHash<QString, QPointer<QMessageBox>> boxes;
-    return boxes;
-}
-
-std::function<QWidget*()>& boxAnchor()
-{
-    static std::function<QWidget*()> anchor;
-    return anchor;
-}
-
-std::vector<QPointer<QWidget>>& keptClear()
-{
-    static std::vector<QPointer<QWidget>> windows;
-    return windows;
-}
+QHash<QString, QPointer<QMessageBox>> openBoxes; // the boxes on screen, by their text
+std::function<QWidget*()> boxAnchor;
+std::vector<QPointer<QWidget>> keptClear;
 
 ScreenRect toScreenRect(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
 
@@ -70,17 +55,17 @@ QMargins windowFrame(const QWidget* window)
 // that must stay readable.
 void placeOnScreen(QMessageBox* box)
 {
-    QWidget* anchor = boxAnchor() ? boxAnchor()() : nullptr;
+    QWidget* anchor = boxAnchor ? boxAnchor() : nullptr;
     QScreen* screen = anchor != nullptr ? anchor->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
     const QRect anchorFrame = anchor != nullptr ? anchor->frameGeometry() : screen->availableGeometry();
     const QMargins frame = windowFrame(anchor);
     std::vector<ScreenRect> taken;
-    for (const QPointer<QMessageBox>& other : openBoxes())
+    for (const QPointer<QMessageBox>& other : openBoxes)
         if (other != nullptr && other != box && other->isVisible())
             taken.push_back(toScreenRect(boxRect(other)));
-    for (const QPointer<QWidget>& window : keptClear())
+    for (const QPointer<QWidget>& window : keptClear)
         if (window != nullptr && window->isVisible())
             taken.push_back(toScreenRect(keptClearRect(window, frame)));
     const QSize size = box->isVisible() ? boxRect(box).size() : box->sizeHint().grownBy(frame);
@@ -100,8 +85,8 @@ protected:
     {
         if (event->type() == QEvent::Show) {
             const QRect covered =
-                keptClearRect(static_cast<QWidget*>(watched), windowFrame(boxAnchor() ? boxAnchor()() : nullptr));
-            for (const QPointer<QMessageBox>& box : openBoxes())
+                keptClearRect(static_cast<QWidget*>(watched), windowFrame(boxAnchor ? boxAnchor() : nullptr));
+            for (const QPointer<QMessageBox>& box : openBoxes)
                 if (box != nullptr && box->isVisible() && boxRect(box).intersects(covered))
                     placeOnScreen(box);
         }
@@ -115,7 +100,7 @@ protected:
 // box to the front.
 void showBox(QMessageBox::Icon icon, const QString& message)
 {
-    QPointer<QMessageBox>& slot = openBoxes()[message];
+    QPointer<QMessageBox>& slot = openBoxes[message];
     // An answered box is deleted a little later; it is no longer up meanwhile.
     if (slot != nullptr && slot->isVisible()) {
         slot->raise();
@@ -129,46 +114,31 @@ void showBox(QMessageBox::Icon icon, const QString& message)
     box->show();
 }
 
-void showMessageBox(const QString& message) { showBox(QMessageBox::Critical, message); }
-
-void showInformationBox(const QString& message) { showBox(QMessageBox::Information, message); }
-
-ErrorPresenter& presenter()
-{
-    static ErrorPresenter current = showMessageBox;
-    return current;
-}
-
-ErrorPresenter& informationPresenter()
-{
-    static ErrorPresenter current = showInformationBox;
-    return current;
-}
+ErrorPresenter presenter = [](const QString& message) { showBox(QMessageBox::Critical, message); };
+ErrorPresenter informationPresenter = [](const QString& message) { showBox(QMessageBox::Information, message); };
 
 } // namespace
 
 ErrorPresenter setErrorPresenter(ErrorPresenter replacement)
 {
-    return std::exchange(presenter(), std::move(replacement));
+    return std::exchange(presenter, std::move(replacement));
 }
 
 ErrorPresenter setInformationPresenter(ErrorPresenter replacement)
 {
-    return std::exchange(informationPresenter(), std::move(replacement));
+    return std::exchange(informationPresenter, std::move(replacement));
 }
 
 void inform(const QString& message)
 {
-    if (informationPresenter())
-        informationPresenter()(message);
+    if (informationPresenter)
+        informationPresenter(message);
 }
 
 void reportError(const QString& message)
 {
-    QString text = message;
-    text += QLatin1Char('.');
-    if (presenter())
-        presenter()(text);
+    if (presenter)
+        presenter(message + QLatin1Char('.'));
 }
 
 void reportError(const std::exception& error)
@@ -178,18 +148,18 @@ void reportError(const std::exception& error)
     reportError(QString::fromStdString(error.what()));
 }
 
-void setBoxAnchor(std::function<QWidget*()> anchor) { boxAnchor() = std::move(anchor); }
+void setBoxAnchor(std::function<QWidget*()> anchor) { boxAnchor = std::move(anchor); }
 
 void keepClearOfBoxes(QWidget* window)
 {
-    std::erase_if(keptClear(), [](const QPointer<QWidget>& gone) { return gone == nullptr; });
-    keptClear().emplace_back(window);
+    std::erase_if(keptClear, [](const QPointer<QWidget>& gone) { return gone == nullptr; });
+    keptClear.emplace_back(window);
     window->installEventFilter(new ClearOnShow(window));
 }
 
 void closeMessageBoxes()
 {
-    for (const QPointer<QMessageBox>& box : std::exchange(openBoxes(), {}))
+    for (const QPointer<QMessageBox>& box : std::exchange(openBoxes, {}))
         delete box.data();
 }
 

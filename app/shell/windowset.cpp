@@ -1,5 +1,7 @@
 #include "app/shell/windowset.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QTimer>
@@ -28,31 +30,24 @@ WindowSet::~WindowSet()
 
 void WindowSet::add(Slot slot, std::unique_ptr<QWidget> window)
 {
-    QWidget* added = window.get();
+    track(window.get());
     m_windows[slot] = std::move(window);
-    track(added);
 }
 
-void WindowSet::track(QWidget* window)
+WindowSet::Tracked& WindowSet::entry(QWidget* window)
 {
-    if (find(window) != nullptr)
-        return;
-    m_tracked.push_back({window, {}});
+    const auto found = std::ranges::find_if(m_tracked, [window](const Tracked& t) { return t.window == window; });
+    if (found != m_tracked.end())
+        return *found;
     window->installEventFilter(this);
+    return m_tracked.emplace_back(Tracked{window, {}});
 }
+
+void WindowSet::track(QWidget* window) { entry(window); }
 
 void WindowSet::setActivationHandler(QWidget* window, std::function<void()> handler)
 {
-    track(window);
-    find(window)->onActivate = std::move(handler);
-}
-
-WindowSet::Tracked* WindowSet::find(QWidget* window)
-{
-    for (auto& tracked : m_tracked)
-        if (tracked.window == window)
-            return &tracked;
-    return nullptr;
+    entry(window).onActivate = std::move(handler);
 }
 
 void WindowSet::show(QWidget* window)
@@ -89,19 +84,15 @@ void WindowSet::focusWindowChanged(QWindow* focus)
 {
     if (focus == nullptr)
         return; // another application took the focus, or none of ours has it yet
-    for (auto& tracked : m_tracked) {
-        QWidget* window = tracked.window;
-        if (window == nullptr || window->windowHandle() != focus)
-            continue;
-        if (m_active == window)
-            return;
-        m_active = window;
-        // A copy: the handler may track further windows.
-        const std::function<void()> onActivate = tracked.onActivate;
-        if (onActivate)
-            runGuarded(onActivate);
+    const auto tracked = std::ranges::find_if(m_tracked, [focus](const Tracked& candidate) {
+        return candidate.window != nullptr && candidate.window->windowHandle() == focus;
+    });
+    if (tracked == m_tracked.end() || m_active == tracked->window)
         return;
-    }
+    m_active = tracked->window;
+    // A copy: the handler may track further windows.
+    if (const std::function<void()> onActivate = tracked->onActivate)
+        runGuarded(onActivate);
 }
 
 void WindowSet::reportAfterStart(const QString& message)

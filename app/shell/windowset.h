@@ -67,7 +67,8 @@ private:
         std::function<void()> onActivate;
     };
     void focusWindowChanged(QWindow* window);
-    Tracked* find(QWidget* window);
+    // The entry of a window, tracking it first when it is not yet.
+    Tracked& entry(QWidget* window);
 
     std::array<std::unique_ptr<QWidget>, SlotCount> m_windows;
     std::vector<Tracked> m_tracked;
