@@ -36,14 +36,14 @@ std::optional<int> thresholdForItem(int index)
 
 int elapsedMinutes(std::string_view startTime, std::string_view nowTime)
 {
-    const int startHour = twoDigitRead(startTime, 1);
-    const int startMinute = twoDigitRead(startTime, 4);
-    const int nowHour = twoDigitRead(nowTime, 1);
-    const int nowMinute = twoDigitRead(nowTime, 4);
-    int elapsed = (60 * nowHour + nowMinute) - (60 * startHour + startMinute);
-    if (elapsed < 0)
-        elapsed += 1440;
-    return elapsed;
+    // Read in a fixed order, so a faulty text always raises the same error.
+    const auto minuteOfDay = [](std::string_view time) {
+        const int hour = twoDigitRead(time, 1);
+        return 60 * hour + twoDigitRead(time, 4);
+    };
+    const int start = minuteOfDay(startTime);
+    const int elapsed = minuteOfDay(nowTime) - start;
+    return elapsed < 0 ? elapsed + 1440 : elapsed;
 }
 
 std::string elapsedText(int minutes) { return integerText(minutes / 60) + "hrs " + integerText(minutes % 60) + "mins"; }
