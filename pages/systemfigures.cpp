@@ -10,15 +10,12 @@ namespace pocketrix {
 
 DriveFigures driveFigures(const DriveSpace& space)
 {
-    DriveFigures figures;
     if (space.totalBytes <= 0 || space.freeBytes < 0)
-        return figures;
+        return {};
     // Free space can never exceed the capacity; a reading that says so is taken as full.
     const std::int64_t freeBytes = std::min(space.freeBytes, space.totalBytes);
-    figures.freeMB = freeBytes / kBytesPerMB;
     const double share = static_cast<double>(freeBytes) / static_cast<double>(space.totalBytes) * 100.0;
-    figures.freePercent = static_cast<int>(roundHalfEven(share));
-    return figures;
+    return {freeBytes / kBytesPerMB, static_cast<int>(roundHalfEven(share))};
 }
 
 std::string freeSpaceText(const DriveFigures& figures)
