@@ -33,36 +33,22 @@ void AlarmClockPage::attach(PageContext& context)
     ui->Label29->adjustSize();
 }
 
-void AlarmClockPage::showAlarmText()
-{
-    const std::string& text = m_context->state.AlarmText.str();
-    ui->Label27->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-}
-
 void AlarmClockPage::setAlarmText(std::string_view text)
 {
     m_context->state.AlarmText = text;
-    showAlarmText();
+    ui->Label27->setText(QString::fromLatin1(m_context->state.AlarmText.str()));
 }
 
 void AlarmClockPage::SpeedButton10Click(QObject* sender)
 {
-    std::string text = m_context->state.AlarmText.str();
-    if (sender == ui->SpeedButton10)
-        stepAlarmHour(text, +1);
-    else if (sender == ui->SpeedButton11)
-        stepAlarmHour(text, -1);
-    setAlarmText(text);
+    if (sender == ui->SpeedButton10 || sender == ui->SpeedButton11)
+        setAlarmText(stepAlarmHour(m_context->state.AlarmText, sender == ui->SpeedButton10 ? +1 : -1));
 }
 
 void AlarmClockPage::SpeedButton12Click(QObject* sender)
 {
-    std::string text = m_context->state.AlarmText.str();
-    if (sender == ui->SpeedButton12)
-        stepAlarmMinute(text, +1);
-    else if (sender == ui->SpeedButton13)
-        stepAlarmMinute(text, -1);
-    setAlarmText(text);
+    if (sender == ui->SpeedButton12 || sender == ui->SpeedButton13)
+        setAlarmText(stepAlarmMinute(m_context->state.AlarmText, sender == ui->SpeedButton12 ? +1 : -1));
 }
 
 void AlarmClockPage::Button1Click(QObject* /*sender*/)

@@ -36,8 +36,6 @@ public:
     void cancelUnlessRinging(QObject* sender);
 
 private:
-    void showAlarmText();
-
     std::unique_ptr<Ui::AlarmClockPage> ui;
     PageContext* m_context = nullptr;
 };

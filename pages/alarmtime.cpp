@@ -6,7 +6,7 @@ namespace pocketrix {
 
 namespace {
 
-void stepField(std::string& text, std::size_t position, int delta, int highest)
+std::string stepField(std::string text, std::size_t position, int delta, int highest)
 {
     int value = twoDigitRead(text, position) + delta;
     if (value > highest)
@@ -14,12 +14,13 @@ void stepField(std::string& text, std::size_t position, int delta, int highest)
     if (value < 0)
         value += highest + 1;
     twoDigitWrite(text, position, value);
+    return text;
 }
 
 } // namespace
 
-void stepAlarmHour(std::string& alarmText, int delta) { stepField(alarmText, 1, delta, 23); }
+std::string stepAlarmHour(std::string_view text, int delta) { return stepField(std::string(text), 1, delta, 23); }
 
-void stepAlarmMinute(std::string& alarmText, int delta) { stepField(alarmText, 4, delta, 59); }
+std::string stepAlarmMinute(std::string_view text, int delta) { return stepField(std::string(text), 4, delta, 59); }
 
 } // namespace pocketrix

@@ -13,14 +13,6 @@
 
 namespace pocketrix {
 
-namespace {
-
-constexpr int kFirstSpinnerYear = 1700;
-constexpr int kLastSpinnerYear = 2300;
-constexpr int kDefinitionYear = 1997;
-
-} // namespace
-
 CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::CalendarPage>())
 {
     ui->setupUi(this);
@@ -32,8 +24,8 @@ CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent), ui(std::make_uniq
                 [this] { ui->UpDown1->stopRepeating(); });
     bindHandler(ui->Button3, &QPushButton::clicked, this, &CalendarPage::Button3Click);
 
-    ui->UpDown1->setRange(kFirstSpinnerYear, kLastSpinnerYear);
-    ui->UpDown1->setPosition(kDefinitionYear);
+    ui->UpDown1->setRange(1700, 2300);
+    ui->UpDown1->setPosition(1997); // the definition's year, until start-up shows the calendar's
     ui->UpDown1->setBuddy(ui->Edit1);
     ui->UpDown1->setAccessibleNames(QStringLiteral("Year up"), QStringLiteral("Year down"));
     connect(ui->Calendar1, &MonthCalendar::OnChange, this, &CalendarPage::nameCalendar);
@@ -66,12 +58,10 @@ void CalendarPage::initialise()
 ClockReading CalendarPage::selectedDay() const
 {
     const MonthCalendar& calendar = *ui->Calendar1;
-    ClockReading day;
-    day.year = calendar.Year();
-    day.month = calendar.Month();
-    day.day = calendar.Day();
-    day.dayOfWeek = weekdayOf(day.year, day.month, day.day);
-    return day;
+    const int year = calendar.Year();
+    const int month = calendar.Month();
+    const int day = calendar.Day();
+    return {.year = year, .month = month, .day = day, .dayOfWeek = weekdayOf(year, month, day)};
 }
 
 // Screen readers announce the grid by its date, in the locale's long form.

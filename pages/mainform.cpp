@@ -50,11 +50,7 @@ Tmainform::Tmainform(const Services& services, WindowSet& windows)
 
 Tmainform::~Tmainform() = default;
 
-void Tmainform::keepTimer1InPhase()
-{
-    const int millisecond = m_services.clock.now().millisecond;
-    m_timer1.setInterval(1000 - millisecond + 2);
-}
+void Tmainform::keepTimer1InPhase() { m_timer1.setInterval(1000 - m_services.clock.now().millisecond + 2); }
 
 void Tmainform::FormCreate(QObject* /*sender*/)
 {

@@ -27,17 +27,15 @@ ProgramsPage::~ProgramsPage() = default;
 
 void ProgramsPage::attach(PageContext& context) { m_context = &context; }
 
-void ProgramsPage::SpeedButton2Click(QObject* /*sender*/)
+void ProgramsPage::startProgram(const std::string& fileName)
 {
     if (const auto programs = m_context->services.programs) // none in the picture tools
-        programs->get().start("lookabt.exe");
+        programs->get().start(fileName);
 }
 
-void ProgramsPage::SpeedButton6Click(QObject* /*sender*/)
-{
-    if (const auto programs = m_context->services.programs) // none in the picture tools
-        programs->get().start("cogitron.exe");
-}
+void ProgramsPage::SpeedButton2Click(QObject* /*sender*/) { startProgram("lookabt.exe"); }
+
+void ProgramsPage::SpeedButton6Click(QObject* /*sender*/) { startProgram("cogitron.exe"); }
 
 void ProgramsPage::SpeedButton3Click(QObject* /*sender*/) { notPartOfPocketrix(QStringLiteral("Dialfolio")); }
 
@@ -61,41 +59,37 @@ void ProgramsPage::SpeedButton8Click(QObject* /*sender*/)
     if (colouring.colour)
         jotter->setColour(*colouring.colour);
     jotter->memo()->clear();
-    if (state.ReminderPending == 1)
-        showReminderIn(jotter);
+    if (state.ReminderPending == 1) {
+        jotter->setWindowTitle(QStringLiteral("Jotter - Reminder!"));
+        // A file that cannot be read leaves this Jotter hidden and the reminder waiting.
+        const std::string text = readMemoTextFile(state.TodayReminderName.str());
+        jotter->memo()->setPlainText(
+            QString::fromLocal8Bit(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QFile::remove(QString::fromStdString(state.TodayReminderName.str()));
+        setReminderPending(false);
+    }
     m_context->windows.show(jotter);
-}
-
-void ProgramsPage::showReminderIn(TForm5* jotter)
-{
-    ClockState& state = m_context->state;
-    jotter->setWindowTitle(QStringLiteral("Jotter - Reminder!"));
-    // A file that cannot be read leaves this Jotter hidden and the reminder waiting.
-    const std::string text = readMemoTextFile(state.TodayReminderName.str());
-    jotter->memo()->setPlainText(QString::fromLocal8Bit(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    QFile::remove(QString::fromStdString(state.TodayReminderName.str()));
-    state.ReminderPending = 0;
-    ui->SpeedButton8->setToolTip(QStringLiteral("Jotter"));
-    ui->SpeedButton8->setAccessibleName(QStringLiteral("Jotter"));
 }
 
 void ProgramsPage::noticeTodaysReminder()
 {
     if (isReadableRegularFile(m_context->state.TodayReminderName.str()))
-        raiseReminder();
+        setReminderPending(true);
 }
 
 void ProgramsPage::reminderWritten(const std::string& fileName)
 {
     if (!fileName.empty() && fileName == m_context->state.TodayReminderName.str())
-        raiseReminder();
+        setReminderPending(true);
 }
 
-void ProgramsPage::raiseReminder()
+// The Jotter button's tip tells whether the next Jotter brings the reminder.
+void ProgramsPage::setReminderPending(bool pending)
 {
-    m_context->state.ReminderPending = 1;
-    ui->SpeedButton8->setToolTip(QStringLiteral("Jotter - Reminder!"));
-    ui->SpeedButton8->setAccessibleName(QStringLiteral("Jotter - Reminder!"));
+    m_context->state.ReminderPending = pending ? 1 : 0;
+    const QString tip = pending ? QStringLiteral("Jotter - Reminder!") : QStringLiteral("Jotter");
+    ui->SpeedButton8->setToolTip(tip);
+    ui->SpeedButton8->setAccessibleName(tip);
 }
 
 } // namespace pocketrix

@@ -13,8 +13,6 @@ class ProgramsPage;
 
 namespace pocketrix {
 
-class TForm5;
-
 // The Programs page: picture buttons that start the companion programs and open Jotters.
 class ProgramsPage : public QWidget {
     Q_OBJECT
@@ -37,9 +35,9 @@ public:
     void reminderWritten(const std::string& fileName);
 
 private:
+    void startProgram(const std::string& fileName);
     void notPartOfPocketrix(const QString& application);
-    void raiseReminder();
-    void showReminderIn(TForm5* jotter);
+    void setReminderPending(bool pending);
 
     std::unique_ptr<Ui::ProgramsPage> ui;
     PageContext* m_context = nullptr;

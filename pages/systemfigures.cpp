@@ -10,15 +10,12 @@ namespace pocketrix {
 
 DriveFigures driveFigures(const DriveSpace& space)
 {
-    DriveFigures figures;
     if (space.totalBytes <= 0 || space.freeBytes < 0)
-        return figures;
+        return {};
     // Free space can never exceed the capacity; a reading that says so is taken as full.
     const std::int64_t freeBytes = std::min(space.freeBytes, space.totalBytes);
-    figures.freeMB = freeBytes / kBytesPerMB;
     const double share = static_cast<double>(freeBytes) / static_cast<double>(space.totalBytes) * 100.0;
-    figures.freePercent = static_cast<int>(roundHalfEven(share));
-    return figures;
+    return {freeBytes / kBytesPerMB, static_cast<int>(roundHalfEven(share))};
 }
 
 std::string freeSpaceText(const DriveFigures& figures)
@@ -36,14 +33,14 @@ std::optional<int> thresholdForItem(int index)
 
 int elapsedMinutes(std::string_view startTime, std::string_view nowTime)
 {
-    const int startHour = twoDigitRead(startTime, 1);
-    const int startMinute = twoDigitRead(startTime, 4);
-    const int nowHour = twoDigitRead(nowTime, 1);
-    const int nowMinute = twoDigitRead(nowTime, 4);
-    int elapsed = (60 * nowHour + nowMinute) - (60 * startHour + startMinute);
-    if (elapsed < 0)
-        elapsed += 1440;
-    return elapsed;
+    // Read in a fixed order, so a faulty text always raises the same error.
+    const auto minuteOfDay = [](std::string_view time) {
+        const int hour = twoDigitRead(time, 1);
+        return 60 * hour + twoDigitRead(time, 4);
+    };
+    const int start = minuteOfDay(startTime);
+    const int elapsed = minuteOfDay(nowTime) - start;
+    return elapsed < 0 ? elapsed + 1440 : elapsed;
 }
 
 std::string elapsedText(int minutes) { return integerText(minutes / 60) + "hrs " + integerText(minutes % 60) + "mins"; }

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include <QSignalBlocker>
-
 #include "app/core/timetext.h"
 #include "app/shell/windowset.h"
 #include "pages/systemfigures.h"
@@ -54,8 +52,7 @@ void SystemPage::Timer2Timer(QObject* /*sender*/)
     const Services& services = m_context->services;
 
     // One reading serves the text, the pie and the warning, so the three always agree.
-    const DriveSpace space = services.drive ? services.drive->get().currentDrive() : DriveSpace{};
-    const DriveFigures figures = driveFigures(space);
+    const DriveFigures figures = driveFigures(services.drive ? services.drive->get().currentDrive() : DriveSpace{});
     setLabelText(ui->Label2, freeSpaceText(figures));
     ui->Gauge1->setProgress(figures.usedPercent());
 
@@ -70,14 +67,9 @@ void SystemPage::Timer2Timer(QObject* /*sender*/)
         ui->CheckBox1->setChecked(false);
     }
 
-    const std::string now = currentTimeText(services.clock);
-    setLabelText(ui->Label4, elapsedText(elapsedMinutes(state.StartTime.str(), now)));
+    setLabelText(ui->Label4, elapsedText(elapsedMinutes(state.StartTime, currentTimeText(services.clock))));
 }
 
-void SystemPage::selectFirstThreshold()
-{
-    const QSignalBlocker quiet(ui->ComboBox2);
-    ui->ComboBox2->setCurrentIndex(0);
-}
+void SystemPage::selectFirstThreshold() { ui->ComboBox2->setCurrentIndex(0); }
 
 } // namespace pocketrix

@@ -6,24 +6,10 @@
 
 namespace pocketrix {
 
-struct WorldCity {
-    const char* name;
-    int offset; // whole hours from the local hour; no daylight-saving rule
-};
-
-// In the order the page computes them; London, first, is the local time itself.
-inline constexpr std::array<WorldCity, 10> kWorldCities{{
-    {"London", 0},
-    {"New York", -5},
-    {"Tokyo", -16},
-    {"Paris, Rome, Berlin", 1},
-    {"Moscow", 3},
-    {"Hong Kong, Singapore", 7},
-    {"Sydney", 9},
-    {"Cairo", 1},
-    {"L.A.", -8},
-    {"Rio", -4},
-}};
+// Whole hours from the local hour, with no daylight-saving rule, in the order the page
+// computes them: London (the local time itself), New York, Tokyo, Paris/Rome/Berlin,
+// Moscow, Hong Kong/Singapore, Sydney, Cairo, L.A. and Rio.
+inline constexpr std::array<int, 10> kWorldCityOffsets{0, -5, -16, 1, 3, 7, 9, 1, -8, -4};
 
 // A local hour (0 to 23) plus an offset of the table, brought into 0 to 23. One
 // correction each way is enough for every offset from -24 to +24.

@@ -28,7 +28,7 @@ void WorldTimePage::UpdateTime()
 {
     WorldText = shortTimeText(currentTimeText(m_context->services.clock));
     const auto show = [this](QLabel* label, std::string_view text) {
-        label->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        label->setText(QString::fromLatin1(text));
         // Labels size themselves to their text; on a hidden page that waits for the page
         // to show, so the bold font is not loaded at start-up for a page not yet seen.
         if (isVisible())
@@ -36,8 +36,8 @@ void WorldTimePage::UpdateTime()
     };
     show(m_timeLabels[0], WorldText);
     LocalHour = twoDigitRead(WorldText, 1);
-    for (std::size_t city = 1; city < kWorldCities.size(); ++city) {
-        CityHour = LocalHour + kWorldCities[city].offset;
+    for (std::size_t city = 1; city < kWorldCityOffsets.size(); ++city) {
+        CityHour = LocalHour + kWorldCityOffsets[city];
         TCheck();
         show(m_timeLabels[city], WorldText);
     }

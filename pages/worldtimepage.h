@@ -36,7 +36,7 @@ private:
 
     std::unique_ptr<Ui::WorldTimePage> ui;
     PageContext* m_context = nullptr;
-    std::array<QLabel*, 10> m_timeLabels{}; // in the order of kWorldCities
+    std::array<QLabel*, 10> m_timeLabels{}; // in the order of kWorldCityOffsets
 
     FixedText<10> WorldText;
     int LocalHour = 0;

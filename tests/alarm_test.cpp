@@ -34,11 +34,7 @@ TEST(AlarmTime, StepsWrapWithinTheirOwnField)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.before) + (c.hour ? " hour " : " minute ") + std::to_string(c.delta));
-        std::string text = c.before;
-        if (c.hour)
-            stepAlarmHour(text, c.delta);
-        else
-            stepAlarmMinute(text, c.delta);
+        const std::string text = c.hour ? stepAlarmHour(c.before, c.delta) : stepAlarmMinute(c.before, c.delta);
         EXPECT_EQ(text, c.after);
     }
 }
