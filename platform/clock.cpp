@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <sys/time.h>
@@ -18,17 +19,15 @@ ClockReading localClockReading(long long secondsSinceEpoch, int millisecond)
     const auto seconds = static_cast<std::time_t>(secondsSinceEpoch);
     std::tm local{};
     localtime_r(&seconds, &local);
-    ClockReading r;
-    r.year = local.tm_year + 1900;
-    r.month = local.tm_mon + 1;
-    r.day = local.tm_mday;
-    r.hour = local.tm_hour;
-    r.minute = local.tm_min;
     // A leap second reads as the last ordinary second, so texts never show 60.
-    r.second = local.tm_sec > 59 ? 59 : local.tm_sec;
-    r.millisecond = millisecond;
-    r.dayOfWeek = local.tm_wday + 1;
-    return r;
+    return {.year = local.tm_year + 1900,
+            .month = local.tm_mon + 1,
+            .day = local.tm_mday,
+            .hour = local.tm_hour,
+            .minute = local.tm_min,
+            .second = std::min(local.tm_sec, 59),
+            .millisecond = millisecond,
+            .dayOfWeek = local.tm_wday + 1};
 }
 
 namespace {
@@ -60,7 +59,7 @@ int weekdayOf(int year, int month, int day)
 
 bool isValidDate(int year, int month, int day)
 {
-    return year >= kFirstYear && year <= kLastYear && day >= 1 && day <= daysInMonth(year, month);
+    return year >= 1 && year <= 9999 && day >= 1 && day <= daysInMonth(year, month);
 }
 
 } // namespace pocketrix

@@ -36,11 +36,7 @@ bool isLeapYear(int year);
 int daysInMonth(int year, int month);
 // 1 = Sunday to 7 = Saturday; 1 for a month outside 1 to 12 or a year before 1.
 int weekdayOf(int year, int month, int day);
-
-// The years a date may have.
-inline constexpr int kFirstYear = 1;
-inline constexpr int kLastYear = 9999;
-// Whether the three numbers name a day of the years kFirstYear to kLastYear.
+// Whether the three numbers name a day of the years 1 to 9999.
 bool isValidDate(int year, int month, int day);
 
 } // namespace pocketrix

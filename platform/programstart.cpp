@@ -1,6 +1,7 @@
 #include "platform/programstart.h"
 
-#include <cstdlib>
+#include <filesystem>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,17 +12,11 @@ namespace pocketrix {
 
 std::vector<std::string> programSearchDirectories(const std::string& ownDirectory, const std::string& searchPath)
 {
-    std::vector<std::string> directories;
-    if (!ownDirectory.empty() && ownDirectory.front() == '/')
-        directories.push_back(ownDirectory);
-    std::size_t begin = 0;
-    while (begin <= searchPath.size()) {
-        const std::size_t end = std::min(searchPath.find(':', begin), searchPath.size());
-        const std::string entry = searchPath.substr(begin, end - begin);
-        if (!entry.empty() && entry.front() == '/')
-            directories.push_back(entry);
-        begin = end + 1;
-    }
+    std::vector<std::string> directories{ownDirectory};
+    std::istringstream entries(searchPath);
+    for (std::string entry; std::getline(entries, entry, ':');)
+        directories.push_back(entry);
+    std::erase_if(directories, [](const std::string& directory) { return !directory.starts_with('/'); });
     return directories;
 }
 
@@ -30,10 +25,7 @@ std::string findProgram(const std::string& fileName, const std::vector<std::stri
     if (fileName.empty() || fileName.find('/') != std::string::npos)
         return {};
     for (const auto& directory : directories) {
-        std::string candidate = directory;
-        if (candidate.back() != '/')
-            candidate += '/';
-        candidate += fileName;
+        std::string candidate = std::filesystem::path(directory) / fileName;
         struct stat info {};
         if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(candidate.c_str(), X_OK) == 0)
             return candidate;
@@ -43,13 +35,10 @@ std::string findProgram(const std::string& fileName, const std::vector<std::stri
 
 bool SystemProgramStarter::start(const std::string& fileName)
 {
-    const char* path = std::getenv("PATH");
     const std::string found =
         findProgram(fileName, programSearchDirectories(QCoreApplication::applicationDirPath().toStdString(),
-                                                       path == nullptr ? "" : path));
-    if (found.empty())
-        return false;
-    return QProcess::startDetached(QString::fromStdString(found), {});
+                                                       qgetenv("PATH").toStdString()));
+    return !found.empty() && QProcess::startDetached(QString::fromStdString(found), {});
 }
 
 } // namespace pocketrix

@@ -3,7 +3,6 @@
 #include <array>
 #include <csignal>
 
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -12,21 +11,10 @@
 
 namespace pocketrix {
 
-namespace {
-
-// The handler may only write; the event loop reads the other end and quits.
-std::array<int, 2> signalPair{-1, -1};
-
-void onSignal(int /*signal*/)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPair[0], &byte, 1);
-}
-
-} // namespace
-
 void quitOnTerminationSignals()
 {
+    // The handler may only write; the event loop reads the other end and quits.
+    static std::array<int, 2> signalPair{-1, -1};
     if (signalPair[0] >= 0)
         return;
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalPair.data()) != 0)
@@ -40,7 +28,10 @@ void quitOnTerminationSignals()
         QCoreApplication::exit(0);
     });
     struct sigaction action = {};
-    action.sa_handler = onSignal;
+    action.sa_handler = [](int /*signal*/) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t written = ::write(signalPair[0], &byte, 1);
+    };
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);

@@ -27,20 +27,15 @@ void createWindows(WindowSet& windows, const Services& services, WavePlayer& ala
                      windows.get<Tmainform>(WindowSet::mainform), &Tmainform::reminderWritten);
 }
 
-Program::Program(Machine machine) : m_machine(std::move(machine)), m_windows(std::make_unique<WindowSet>())
+Program::Program(Machine machine) : m_machine(std::move(machine))
 {
     QApplication::setApplicationName(QStringLiteral("Pocketrix"));
     // Secondary windows may be open when the main window closes; its close ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     installLook();
-    Services services{*m_machine.clock, m_machine.locale, {}, {}};
-    if (m_machine.programs)
-        services.programs = *m_machine.programs;
-    if (m_machine.drive)
-        services.drive = *m_machine.drive;
-    createWindows(*m_windows, services, *m_machine.alarmSound);
+    const auto present = [](const auto& service) { return service ? std::optional(std::ref(*service)) : std::nullopt; };
+    const Services services{*m_machine.clock, m_machine.locale, present(m_machine.programs), present(m_machine.drive)};
+    createWindows(m_windows, services, *m_machine.alarmSound);
 }
-
-Program::~Program() { m_windows.reset(); }
 
 } // namespace pocketrix

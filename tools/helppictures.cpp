@@ -123,13 +123,6 @@ QImage titlePicture()
     return picture;
 }
 
-QImage blankPicture()
-{
-    QImage picture(16, 16, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    return picture;
-}
-
 // Writes an 8-bit bitmap when the picture has few enough colours, else a 24-bit one.
 bool writeBitmap(const QImage& picture, const QString& path)
 {
@@ -137,8 +130,7 @@ bool writeBitmap(const QImage& picture, const QString& path)
     std::set<QRgb> colours;
     for (int y = 0; y < rgb.height() && colours.size() <= 256; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width() && colours.size() <= 256; ++x)
-            colours.insert(line[x]);
+        colours.insert(line, line + rgb.width());
     }
     QImage out = rgb.convertToFormat(QImage::Format_RGB888);
     if (colours.size() <= 256)
@@ -192,9 +184,11 @@ int main(int argc, char** argv)
         if (auto* generate = calendarPage->findChild<QPushButton*>(QStringLiteral("Button3")))
             generate->click();
 
+    QImage blank(16, 16, QImage::Format_RGB32);
+    blank.fill(Qt::white);
     bool ok = true;
     ok &= writeBitmap(titlePicture(), folder.filePath(QStringLiteral("pktxtite.bmp")));
-    ok &= writeBitmap(blankPicture(), folder.filePath(QStringLiteral("blank.bmp")));
+    ok &= writeBitmap(blank, folder.filePath(QStringLiteral("blank.bmp")));
     ok &= writeBitmap(page(0), folder.filePath(QStringLiteral("pktxhlp1.bmp")));
     ok &= writeBitmap(page(1), folder.filePath(QStringLiteral("pktxhlp2.bmp")));
     ok &= writeBitmap(page(2), folder.filePath(QStringLiteral("pktxhlp3.bmp")));

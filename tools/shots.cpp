@@ -24,12 +24,9 @@ int main(int argc, char** argv)
     windows.start();
 
     QWidget* main = windows.window(WindowSet::mainform);
-    auto settle = [] {
+    auto save = [&](QWidget* widget, const QString& name) {
         for (int i = 0; i < 20; ++i)
             QApplication::processEvents();
-    };
-    auto save = [&](QWidget* widget, const QString& name) {
-        settle();
         widget->grab().save(out.filePath(name + QStringLiteral(".png")));
     };
 
