@@ -35,7 +35,7 @@ Program::Program(Machine machine) : m_machine(std::move(machine))
     installLook();
     const auto present = [](const auto& service) { return service ? std::optional(std::ref(*service)) : std::nullopt; };
     const Services services{*m_machine.clock, m_machine.locale, present(m_machine.programs), present(m_machine.drive)};
-    createWindows(m_windows, services, *m_machine.alarmSound);
+    createWindows(*m_windows, services, *m_machine.alarmSound);
 }
 
 } // namespace pocketrix

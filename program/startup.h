@@ -26,17 +26,20 @@ struct Machine {
 // links the reminder window to the main window.
 void createWindows(WindowSet& windows, const Services& services, WavePlayer& alarmSound);
 
-// One run: the program's look and its windows over a machine.
+// One run: the program's look and its windows over a machine. The windows use the
+// machine's services, so they are destroyed first, whatever the order of the members.
 class Program {
 public:
     explicit Program(Machine machine);
+    ~Program() { m_windows.reset(); }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
 
-    WindowSet& windows() { return m_windows; }
+    WindowSet& windows() { return *m_windows; }
 
 private:
     Machine m_machine;
-    // The windows use the machine's services, so they come after it and are destroyed first.
-    WindowSet m_windows;
+    std::unique_ptr<WindowSet> m_windows = std::make_unique<WindowSet>();
 };
 
 } // namespace pocketrix
