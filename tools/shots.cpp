@@ -18,6 +18,7 @@ int main(int argc, char** argv)
     using namespace pocketrix;
     QApplication application(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    QDir().mkpath(out.path());
 
     Program program{Machine{}};
     WindowSet& windows = program.windows();
