@@ -4,14 +4,31 @@
 #include <chrono>
 #include <ctime>
 #include <sys/time.h>
+#include <utility>
 
 namespace pocketrix {
 
-ClockReading SystemClock::now() const
+namespace {
+
+std::int64_t realTime()
 {
     timeval tv{};
     gettimeofday(&tv, nullptr);
-    return localClockReading(tv.tv_sec, static_cast<int>(tv.tv_usec / 1000));
+    return tv.tv_sec * 1000LL + tv.tv_usec / 1000;
+}
+
+} // namespace
+
+ClockReading SystemClock::now() const
+{
+    const std::chrono::milliseconds moment{m_source ? m_source() : realTime()};
+    const std::int64_t second = std::chrono::floor<std::chrono::seconds>(moment).count();
+    // The C library reads the zone once and keeps it. Asked again once a second, it looks
+    // at its zone file (one stat) and reads it anew only when the file has changed, so a
+    // zone set by the system's time settings shows without a restart.
+    if (std::exchange(m_zoneCheckedAt, second) != second)
+        tzset();
+    return localClockReading(second, static_cast<int>(moment.count() - second * 1000));
 }
 
 ClockReading localClockReading(long long secondsSinceEpoch, int millisecond)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+
 namespace pocketrix {
 
 // One reading of the local clock, as the program's texts consume it.
@@ -21,13 +24,22 @@ public:
     virtual ClockReading now() const = 0;
 };
 
+// The local clock in the computer's time zone as it is now: a change of the zone while the
+// program runs shows at the next reading in a new second.
 class SystemClock final : public Clock {
 public:
+    // Milliseconds since 1970 UTC: the real-time clock, unless a test gives its own moment.
+    using Source = std::function<std::int64_t()>;
+    explicit SystemClock(Source source = {}) : m_source(std::move(source)) {}
     ClockReading now() const override;
+
+private:
+    Source m_source;
+    mutable std::int64_t m_zoneCheckedAt = -1; // the second the zone was last looked at
 };
 
 // The local reading of a moment given in seconds since 1970 UTC, by the time zone in
-// force (TZ); what SystemClock reads.
+// force (TZ, else /etc/localtime) when it was last read.
 ClockReading localClockReading(long long secondsSinceEpoch, int millisecond = 0);
 
 // The proleptic Gregorian calendar, for any year.
