@@ -67,8 +67,11 @@ void AlarmClockPage::Button2Click(QObject* /*sender*/)
 
 void AlarmClockPage::AlarmCheck(QObject* /*sender*/)
 {
-    ui->Label26->setText(QString::fromStdString(shortTimeText(currentTimeText(m_context->services.clock))));
-    if (m_context->state.AlarmSet == 1 && ui->Label26->text() == ui->Label27->text())
+    const ClockReading now = m_context->services.clock.now();
+    ui->Label26->setText(QString::fromStdString(shortTimeText(timeText(now))));
+    const ClockState& state = m_context->state;
+    if (state.AlarmSet == 1 && (ui->Label26->text() == ui->Label27->text() ||
+                                alarmMinuteSkipped(state.titleChangedBefore, now, state.AlarmText)))
         AlarmBeep();
 }
 

@@ -1,5 +1,7 @@
 #include "pages/mainform.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 
@@ -75,10 +77,12 @@ void Tmainform::FormClose(QObject* /*sender*/) { QCoreApplication::exit(0); }
 
 void Tmainform::Timer1Timer(QObject* /*sender*/)
 {
-    m_state.CaptionText = titleDateTimeText(m_services.clock.now(), m_services.locale);
+    const ClockReading now = m_services.clock.now();
+    m_state.CaptionText = titleDateTimeText(now, m_services.locale);
     if (m_state.CaptionText == m_state.PreviousCaption)
         return;
     m_state.PreviousCaption = m_state.CaptionText.str();
+    m_state.titleChangedBefore = std::exchange(m_state.titleChangedAt, now);
     setWindowTitle(QStringLiteral("Pocketrix - ") + QString::fromStdString(m_state.CaptionText.str()));
     ui->TabSheet4->UpdateTime();
     if (m_state.AlarmSet == 1)

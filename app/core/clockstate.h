@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/fixedtext.h"
+#include "platform/clock.h"
 
 namespace pocketrix {
 
@@ -18,6 +19,10 @@ struct ClockState {
     FixedText<5> YearText;
     FixedText<30> TodayReminderName; // the reminder file of the start-up date
     int ReminderPending = 0;         // 1 when the next Jotter shows that reminder
+    // The clock at the tick that last changed the title, and at the change before it: the
+    // alarm rings late for a minute the clock jumped over in between.
+    ClockReading titleChangedAt;
+    ClockReading titleChangedBefore;
 };
 
 } // namespace pocketrix
