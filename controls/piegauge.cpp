@@ -23,7 +23,7 @@ int PieGauge::shownPercent() const { return pocketrix::shownPercent(m_progress, 
 void PieGauge::setProgress(std::int32_t value)
 {
     const int before = shownPercent();
-    m_progress = clampProgress(value, m_minValue, m_maxValue);
+    m_progress = std::clamp(value, m_minValue, std::max(m_minValue, m_maxValue));
     if (shownPercent() == before)
         return;
     nameByPercent();
@@ -34,7 +34,7 @@ void PieGauge::setProgress(std::int32_t value)
 void PieGauge::setMinValue(std::int32_t value)
 {
     m_minValue = value;
-    m_progress = clampProgress(m_progress, m_minValue, std::max(m_minValue, m_maxValue));
+    m_progress = std::clamp(m_progress, m_minValue, std::max(m_minValue, m_maxValue));
     nameByPercent();
     update();
 }
@@ -42,7 +42,7 @@ void PieGauge::setMinValue(std::int32_t value)
 void PieGauge::setMaxValue(std::int32_t value)
 {
     m_maxValue = value;
-    m_progress = clampProgress(m_progress, std::min(m_minValue, m_maxValue), m_maxValue);
+    m_progress = std::clamp(m_progress, std::min(m_minValue, m_maxValue), m_maxValue);
     nameByPercent();
     update();
 }

@@ -24,11 +24,6 @@ double parameterAngle(const PieRect& rect, double x, double y)
 
 } // namespace
 
-std::int32_t clampProgress(std::int32_t value, std::int32_t minValue, std::int32_t maxValue)
-{
-    return value < minValue ? minValue : std::min(value, maxValue);
-}
-
 int shownPercent(std::int32_t progress, std::int32_t minValue, std::int32_t maxValue)
 {
     if (maxValue == minValue)

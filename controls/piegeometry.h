@@ -24,9 +24,6 @@ struct PieAngles {
     int span = 0;
 };
 
-// value limited to [minValue, maxValue].
-std::int32_t clampProgress(std::int32_t value, std::int32_t minValue, std::int32_t maxValue);
-
 // (progress - min) x 100 / (max - min), truncated; 0 for an empty range.
 int shownPercent(std::int32_t progress, std::int32_t minValue, std::int32_t maxValue);
 

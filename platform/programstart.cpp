@@ -1,12 +1,10 @@
 #include "platform/programstart.h"
 
-#include <filesystem>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace pocketrix {
 
@@ -20,25 +18,17 @@ std::vector<std::string> programSearchDirectories(const std::string& ownDirector
     return directories;
 }
 
-std::string findProgram(const std::string& fileName, const std::vector<std::string>& directories)
-{
-    if (fileName.empty() || fileName.find('/') != std::string::npos)
-        return {};
-    for (const auto& directory : directories) {
-        std::string candidate = std::filesystem::path(directory) / fileName;
-        struct stat info {};
-        if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(candidate.c_str(), X_OK) == 0)
-            return candidate;
-    }
-    return {};
-}
-
 bool SystemProgramStarter::start(const std::string& fileName)
 {
-    const std::string found =
-        findProgram(fileName, programSearchDirectories(QCoreApplication::applicationDirPath().toStdString(),
-                                                       qgetenv("PATH").toStdString()));
-    return !found.empty() && QProcess::startDetached(QString::fromStdString(found), {});
+    QStringList directories;
+    for (const std::string& directory :
+         programSearchDirectories(QCoreApplication::applicationDirPath().toStdString(), qgetenv("PATH").toStdString()))
+        directories << QString::fromStdString(directory);
+    // Given no directories, the search would fall back on the search path as it stands.
+    if (fileName.empty() || fileName.find('/') != std::string::npos || directories.isEmpty())
+        return false;
+    const QString found = QStandardPaths::findExecutable(QString::fromStdString(fileName), directories);
+    return !found.isEmpty() && QProcess::startDetached(found, {});
 }
 
 } // namespace pocketrix

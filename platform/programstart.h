@@ -20,9 +20,6 @@ public:
 // whatever folder the user started from cannot be run by a button.
 std::vector<std::string> programSearchDirectories(const std::string& ownDirectory, const std::string& searchPath);
 
-// The first executable regular file of that name in the directories, or empty.
-std::string findProgram(const std::string& fileName, const std::vector<std::string>& directories);
-
 class SystemProgramStarter final : public ProgramStarter {
 public:
     bool start(const std::string& fileName) override;
