@@ -63,12 +63,7 @@ void showText(QTextEdit* memo, const QString& text)
 }
 
 // A help text file as a memo shows it.
-QString readHelpText(const std::string& path)
-{
-    QString text = QString::fromLocal8Bit(readMemoTextFile(path));
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
+QString readHelpText(const std::string& path) { return QString::fromStdString(shownText(readMemoTextFile(path))); }
 
 } // namespace
 
