@@ -33,12 +33,15 @@ namespace pocketrix {
 namespace {
 
 constexpr HelpTopic kTopics[] = {
-    {nullptr, "frontend/pktxtite.bmp", "frontend/pktxtxt1.txt", "frontend/pktxhlp1.bmp", "frontend/pktxtxt2.txt"},
-    {"Programs", nullptr, "frontend/pktxtxt9.txt", "frontend/pktxhlp8.bmp", "frontend/pktxtxt0.txt"},
-    {"System", "frontend/pktxhlp2.bmp", "frontend/pktxtxt3.txt", nullptr, nullptr},
-    {"Calendar", "frontend/pktxhlp3.bmp", "frontend/pktxtxt4.txt", "frontend/pktxhlp4.bmp", "frontend/pktxtxt5.txt"},
-    {"World Time", "frontend/pktxhlp5.bmp", "frontend/pktxtxt6.txt", nullptr, nullptr},
-    {"Alarm Clock", "frontend/pktxhlp6.bmp", "frontend/pktxtxt7.txt", "frontend/pktxhlp7.bmp", "frontend/pktxtxt8.txt"},
+    {"Introduction", nullptr, "frontend/pktxtite.bmp", "frontend/pktxtxt1.txt", "frontend/pktxhlp1.bmp",
+     "frontend/pktxtxt2.txt"},
+    {"Programs", "Programs", nullptr, "frontend/pktxtxt9.txt", "frontend/pktxhlp8.bmp", "frontend/pktxtxt0.txt"},
+    {"System", "System", "frontend/pktxhlp2.bmp", "frontend/pktxtxt3.txt", nullptr, nullptr},
+    {"Calendar", "Calendar", "frontend/pktxhlp3.bmp", "frontend/pktxtxt4.txt", "frontend/pktxhlp4.bmp",
+     "frontend/pktxtxt5.txt"},
+    {"World Time", "World Time", "frontend/pktxhlp5.bmp", "frontend/pktxtxt6.txt", nullptr, nullptr},
+    {"Alarm Clock", "Alarm Clock", "frontend/pktxhlp6.bmp", "frontend/pktxtxt7.txt", "frontend/pktxhlp7.bmp",
+     "frontend/pktxtxt8.txt"},
 };
 
 int lineHeight(QTextEdit* memo, int extra) { return memoLineHeight(QFontInfo(memo->font()).pixelSize(), extra); }
@@ -157,6 +160,7 @@ THelpful::TopicTexts THelpful::readTopic(const HelpTopic& topic)
     TopicTexts read;
     try {
         ChangeFile(this);
+        ui->ScrollBox1->setAccessibleName(QString::fromLatin1(topic.name));
         if (topic.heading != nullptr)
             read.heading = QString::fromLatin1(topic.heading);
         if (topic.firstPicture != nullptr)
