@@ -1,0 +1,80 @@
+#!/bin/bash
+# Two instances of the real program in one folder on an X display with a window manager
+# (run_on_desktop.sh x11), both started with today's reminder waiting. The first takes it
+# at its Jotter press, its delete held back by strace's fault injection; meanwhile the second saves a new
+# reminder for today. Neither is lost: the first Jotter shows the old reminder, the
+# second instance's Jotter the new one, and no reminder file is left behind.
+# Argument: the program.
+set -u
+program=$1
+repository=$(cd "$(dirname "$0")/../.." && pwd)
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
+[ -n "$faketime_lib" ] || { echo "libfaketime is not installed"; exit 1; }
+for tool in xdotool xclip strace; do command -v $tool >/dev/null || { echo "$tool is not installed"; exit 1; }; done
+
+source "$(dirname "$0")/common.sh"
+cp -r "$repository/frontend" "$work/"
+cd "$work"
+printf 'Old reminder' >07122026.rem
+clock=(FAKETIME="@2026-12-07 09:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$faketime_lib" SDL_AUDIODRIVER=dummy)
+env "${clock[@]}" "$program" >"$work/first.log" 2>&1 &
+first=$!
+env "${clock[@]}" "$program" >"$work/second.log" 2>&1 &
+second=$!
+pids+=($first $second)
+window_of() { xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1 | grep .; }
+waitfor 20 window_of "$first" '^Pocketrix - ' && waitfor 20 window_of "$second" '^Pocketrix - ' ||
+    { echo "FAIL: the main windows did not appear"; exit 1; }
+# From now on every delete of the first instance waits 8 s before it happens.
+strace -f -p "$first" -o "$work/strace.log" -e trace=unlink,unlinkat -e inject=unlink,unlinkat:delay_enter=8000000 \
+    2>"$work/strace.err" &
+pids+=($!)
+waitfor 10 grep -q attached "$work/strace.err" || { echo "FAIL: strace did not attach"; cat "$work/strace.err"; exit 1; }
+# The text a window's text box holds, by way of the clipboard.
+text_of() {
+    [ -n "$1" ] || return
+    xdotool windowactivate --sync "$1" key --clearmodifiers ctrl+a ctrl+c
+    sleep 0.3
+    xclip -o -selection clipboard
+}
+
+main=$(window_of "$first" '^Pocketrix - ')
+xdotool windowactivate --sync "$main"
+click_in "$main" 277 130 # the Jotter button
+check "the first instance takes the reminder under a name of its own" \
+    waitfor 5 sh -c '! test -e 07122026.rem && ls 07122026.rem.taken-*'
+
+main=$(window_of "$second" '^Pocketrix - ')
+xdotool windowactivate --sync "$main"
+click_in "$main" 166 38  # the "Calendar" tab
+sleep 0.5
+click_in "$main" 289 138 # "Generate Reminder"
+waitfor 10 window_of "$second" '^Generate Reminder For' || { echo "FAIL: the reminder window did not open"; exit 1; }
+xdotool windowactivate --sync "$(window_of "$second" '^Generate Reminder For')"
+xdotool type --delay 20 'New reminder'
+xdotool key Tab space # "OK"
+check "the second instance saves its reminder while the first still holds the old one" \
+    waitfor 5 sh -c 'test "$(cat 07122026.rem)" = "New reminder" && ls 07122026.rem.taken-*'
+
+check "the first instance's Jotter shows the old reminder" waitfor 20 window_of "$first" '^Jotter - Reminder!$'
+check "it reads \"Old reminder\"" test "$(text_of "$(window_of "$first" '^Jotter - Reminder!$')")" = "Old reminder"
+check "the new reminder is still there" test "$(cat 07122026.rem 2>&1)" = "New reminder"
+
+main=$(window_of "$second" '^Pocketrix - ')
+xdotool windowactivate --sync "$main"
+click_in "$main" 19 38   # the "Programs" tab
+sleep 0.5
+click_in "$main" 277 130 # the Jotter button
+check "the second instance's Jotter shows the new reminder" waitfor 10 window_of "$second" '^Jotter - Reminder!$'
+check "it reads \"New reminder\"" test "$(text_of "$(window_of "$second" '^Jotter - Reminder!$')")" = "New reminder"
+check "no reminder file is left" sh -c '! ls *.rem* 2>/dev/null'
+check "no message box came up" test -z "$(xdotool search --onlyvisible --name '^Pocketrix$' 2>/dev/null)"
+
+kill "${pids[2]}" "$first" "$second" # strace first, so that it lets go
+wait 2>/dev/null
+if grep -q -E "Sanitizer|runtime error" "$work/first.log" "$work/second.log"; then
+    echo "FAIL: a program reported:"
+    cat "$work/first.log" "$work/second.log"
+    failures=$((failures + 1))
+fi
+exit $failures
