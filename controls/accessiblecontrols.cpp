@@ -81,8 +81,6 @@ public:
             if (id != 0)
                 QAccessible::deleteAccessibleInterface(id);
     }
-    CalendarTable(const CalendarTable&) = delete;
-    CalendarTable& operator=(const CalendarTable&) = delete;
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {

@@ -349,14 +349,6 @@ TEST(ReminderWindow, ARefusedTextKeepsTheWindowTextAndWritesNothing)
         EXPECT_EQ(program.memo->toPlainText(), c.text);
         EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     }
-    // Exactly as much as the Jotter holds is written.
-    const test::InFreshFolder folder;
-    Program program(2026, 12, 7);
-    QTest::mouseClick(program.generate, Qt::LeftButton);
-    program.memo->setPlainText(lines(full / 65) + QString(full % 65, u'x'));
-    program.pressButton("Button1");
-    EXPECT_TRUE(program.errors.messages().isEmpty());
-    EXPECT_EQ(QFileInfo(QStringLiteral("07122026.rem")).size(), full);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #!/bin/bash
 # Two instances of the real program in one folder on an X display with a window manager
 # (run_on_desktop.sh x11), both started with today's reminder waiting. The first takes it
-# at its Jotter press, its delete held back by strace's fault injection; meanwhile the second saves a new
-# reminder for today. Neither is lost: the first Jotter shows the old reminder, the
-# second instance's Jotter the new one, and no reminder file is left behind.
+# at its Jotter press, its delete held back by strace's fault injection; meanwhile the
+# second saves a new reminder for today. Neither is lost: the first Jotter shows the old
+# reminder, the second instance's Jotter the new one, and no reminder file is left behind.
 # Argument: the program.
 set -u
 program=$1
@@ -30,43 +30,36 @@ strace -f -p "$first" -o "$work/strace.log" -e trace=unlink,unlinkat -e inject=u
     2>"$work/strace.err" &
 pids+=($!)
 waitfor 10 grep -q attached "$work/strace.err" || { echo "FAIL: strace did not attach"; cat "$work/strace.err"; exit 1; }
-# The text a window's text box holds, by way of the clipboard.
-text_of() {
-    [ -n "$1" ] || return
-    xdotool windowactivate --sync "$1" key --clearmodifiers ctrl+a ctrl+c
+press_in() { # instance, then a point of its main window
+    local main
+    main=$(window_of "$1" '^Pocketrix - ')
+    xdotool windowactivate --sync "$main"
+    click_in "$main" "$2" "$3"
+    sleep 0.5
+}
+jotter_reads() { # instance, text: its reminder Jotter is up with the text, read by way of the clipboard
+    local jotter
+    jotter=$(window_of "$1" '^Jotter - Reminder!$') || return 1
+    xdotool windowactivate --sync "$jotter" key --clearmodifiers ctrl+a ctrl+c
     sleep 0.3
-    xclip -o -selection clipboard
+    test "$(xclip -o -selection clipboard)" = "$2"
 }
 
-main=$(window_of "$first" '^Pocketrix - ')
-xdotool windowactivate --sync "$main"
-click_in "$main" 277 130 # the Jotter button
+press_in "$first" 277 130 # the Jotter button
 check "the first instance takes the reminder under a name of its own" \
     waitfor 5 sh -c '! test -e 07122026.rem && ls 07122026.rem.taken-*'
-
-main=$(window_of "$second" '^Pocketrix - ')
-xdotool windowactivate --sync "$main"
-click_in "$main" 166 38  # the "Calendar" tab
-sleep 0.5
-click_in "$main" 289 138 # "Generate Reminder"
+press_in "$second" 166 38  # the "Calendar" tab
+press_in "$second" 289 138 # "Generate Reminder"
 waitfor 10 window_of "$second" '^Generate Reminder For' || { echo "FAIL: the reminder window did not open"; exit 1; }
 xdotool windowactivate --sync "$(window_of "$second" '^Generate Reminder For')"
 xdotool type --delay 20 'New reminder'
 xdotool key Tab space # "OK"
 check "the second instance saves its reminder while the first still holds the old one" \
     waitfor 5 sh -c 'test "$(cat 07122026.rem)" = "New reminder" && ls 07122026.rem.taken-*'
-
-check "the first instance's Jotter shows the old reminder" waitfor 20 window_of "$first" '^Jotter - Reminder!$'
-check "it reads \"Old reminder\"" test "$(text_of "$(window_of "$first" '^Jotter - Reminder!$')")" = "Old reminder"
-check "the new reminder is still there" test "$(cat 07122026.rem 2>&1)" = "New reminder"
-
-main=$(window_of "$second" '^Pocketrix - ')
-xdotool windowactivate --sync "$main"
-click_in "$main" 19 38   # the "Programs" tab
-sleep 0.5
-click_in "$main" 277 130 # the Jotter button
-check "the second instance's Jotter shows the new reminder" waitfor 10 window_of "$second" '^Jotter - Reminder!$'
-check "it reads \"New reminder\"" test "$(text_of "$(window_of "$second" '^Jotter - Reminder!$')")" = "New reminder"
+check "the first instance's Jotter shows the old reminder" waitfor 20 jotter_reads "$first" "Old reminder"
+press_in "$second" 19 38   # the "Programs" tab
+press_in "$second" 277 130 # the Jotter button
+check "the second instance's Jotter shows the new reminder" waitfor 10 jotter_reads "$second" "New reminder"
 check "no reminder file is left" sh -c '! ls *.rem* 2>/dev/null'
 check "no message box came up" test -z "$(xdotool search --onlyvisible --name '^Pocketrix$' 2>/dev/null)"
 
