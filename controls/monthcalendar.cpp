@@ -1,5 +1,6 @@
 #include "controls/monthcalendar.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -75,6 +76,7 @@ void MonthCalendar::setDateElement(DateElement element, int value)
 void MonthCalendar::rebuildLayout()
 {
     m_selected = m_model.selectedCell();
+    announceSelection();
     update();
 }
 
@@ -83,11 +85,30 @@ QString MonthCalendar::cellText(GridCell cell) const
     return QString::fromStdString(m_model.cellText(cell, m_dayNames));
 }
 
+QString MonthCalendar::cellName(GridCell cell) const
+{
+    const int day = m_model.dayAt(cell);
+    if (day == 0 || !m_dateNamer)
+        return cellText(cell);
+    return m_dateNamer({m_model.date().year, m_model.date().month, day});
+}
+
+// A screen reader follows the focus from cell to cell.
+void MonthCalendar::announceSelection()
+{
+    if (!hasFocus() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent moved(this, QAccessible::Focus);
+    moved.setChild(m_selected.row * kGridColumns + m_selected.column);
+    QAccessible::updateAccessibility(&moved);
+}
+
 void MonthCalendar::moveSelection(GridCell cell)
 {
     if (cell == m_selected || m_readOnly || m_model.dayAt(cell) == 0)
         return;
     m_selected = cell;
+    announceSelection();
     update();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include <QFrame>
@@ -41,6 +42,10 @@ public:
     const MonthModel& model() const { return m_model; }
     GridCell selectedCell() const { return m_selected; }
     QString cellText(GridCell cell) const;
+    // What assistive technology calls a cell: a day by its date as the namer gives it
+    // (the day number without one), a header cell by its day name, a blank cell nothing.
+    QString cellName(GridCell cell) const;
+    void setDateNamer(std::function<QString(const CalendarDate&)> namer) { m_dateNamer = std::move(namer); }
     // The cell under a point of the widget, or row -1 when there is none.
     GridCell cellAt(const QPoint& point) const;
     QRect cellRect(GridCell cell) const;
@@ -66,10 +71,12 @@ private:
     void moveSelection(GridCell cell);
     void clickCell();
     void drawCell(QPainter& painter, GridCell cell) const;
+    void announceSelection();
 
     MonthModel m_model;
     CalendarDate m_today; // the model's own first date until the owner gives one
     std::array<std::string, 7> m_dayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    std::function<QString(const CalendarDate&)> m_dateNamer;
     GridCell m_selected;
     bool m_useCurrentDate = true;
     bool m_readOnly = false;

@@ -1,5 +1,6 @@
 #include "pages/calendarpage.h"
 
+#include <QAbstractItemView>
 #include <QSignalBlocker>
 
 #include "app/core/datetimeformat.h"
@@ -12,6 +13,20 @@
 #include "ui_calendarpage.h"
 
 namespace pocketrix {
+
+namespace {
+
+// The locale's long date, as the title bar shows it.
+QString longDate(const CalendarDate& date, const LocaleValues& locale)
+{
+    const ClockReading day{.year = date.year,
+                           .month = date.month,
+                           .day = date.day,
+                           .dayOfWeek = weekdayOf(date.year, date.month, date.day)};
+    return QString::fromStdString(formatDateTime("dddddd", day, locale));
+}
+
+} // namespace
 
 CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::CalendarPage>())
 {
@@ -28,6 +43,7 @@ CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent), ui(std::make_uniq
     ui->UpDown1->setPosition(1997); // the definition's year, until start-up shows the calendar's
     ui->UpDown1->setBuddy(ui->Edit1);
     ui->UpDown1->setAccessibleNames(QStringLiteral("Year up"), QStringLiteral("Year down"));
+    ui->ComboBox1->view()->setAccessibleName(ui->Label1->text()); // the list it drops down
     connect(ui->Calendar1, &MonthCalendar::OnChange, this, &CalendarPage::nameCalendar);
 }
 
@@ -39,6 +55,8 @@ void CalendarPage::attach(PageContext& context)
 {
     m_context = &context;
     ui->Calendar1->setShortDayNames(context.services.locale.shortDayNames);
+    ui->Calendar1->setDateNamer(
+        [&locale = context.services.locale](const CalendarDate& date) { return longDate(date, locale); });
     // A clock past the calendar's last day is told by the error rule, not thrown out of
     // the main window's construction.
     runGuarded([&] { ui->Calendar1->setToday(context.services.clock.now()); });
@@ -55,21 +73,11 @@ void CalendarPage::initialise()
     nameCalendar();
 }
 
-ClockReading CalendarPage::selectedDay() const
-{
-    const MonthCalendar& calendar = *ui->Calendar1;
-    const int year = calendar.Year();
-    const int month = calendar.Month();
-    const int day = calendar.Day();
-    return {.year = year, .month = month, .day = day, .dayOfWeek = weekdayOf(year, month, day)};
-}
-
 // Screen readers announce the grid by its date, in the locale's long form.
 void CalendarPage::nameCalendar()
 {
     if (m_context != nullptr)
-        ui->Calendar1->setAccessibleName(
-            QString::fromStdString(formatDateTime("dddddd", selectedDay(), m_context->services.locale)));
+        ui->Calendar1->setAccessibleName(longDate(ui->Calendar1->model().date(), m_context->services.locale));
 }
 
 void CalendarPage::recordToday()
@@ -86,9 +94,9 @@ void CalendarPage::Button3Click(QObject* /*sender*/)
     auto* form3 = m_context->windows.get<TForm3>(WindowSet::Form3);
     if (form3 == nullptr || form3->isVisible())
         return;
-    const ClockReading day = selectedDay();
+    const CalendarDate& day = ui->Calendar1->model().date();
     form3->setTarget(reminderFileName(day.year, day.month, day.day),
-                     formatDateTime("dddddd", day, m_context->services.locale));
+                     longDate(day, m_context->services.locale).toStdString());
     m_context->windows.show(form3);
 }
 

@@ -37,7 +37,6 @@ public:
     MonthCalendar* calendar() const;
 
 private:
-    ClockReading selectedDay() const;
     void nameCalendar();
 
     std::unique_ptr<Ui::CalendarPage> ui;

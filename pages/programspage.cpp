@@ -1,6 +1,5 @@
 #include "pages/programspage.h"
 
-#include <QFile>
 #include <QPlainTextEdit>
 
 #include "app/core/reminderfile.h"
@@ -61,11 +60,10 @@ void ProgramsPage::SpeedButton8Click(QObject* /*sender*/)
     jotter->memo()->clear();
     if (state.ReminderPending == 1) {
         jotter->setWindowTitle(QStringLiteral("Jotter - Reminder!"));
-        // A file that cannot be read leaves this Jotter hidden and the reminder waiting.
-        const std::string text = readMemoTextFile(state.TodayReminderName.str());
-        jotter->memo()->setPlainText(
-            QString::fromLocal8Bit(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QFile::remove(QString::fromStdString(state.TodayReminderName.str()));
+        // A file that cannot be read, or that another instance took first, leaves this
+        // Jotter hidden and the reminder waiting.
+        const std::string text = takeMemoTextFile(state.TodayReminderName.str());
+        jotter->memo()->setPlainText(QString::fromStdString(shownText(text)));
         setReminderPending(false);
     }
     m_context->windows.show(jotter);

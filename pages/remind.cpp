@@ -37,6 +37,8 @@ void TForm3::Button1Click(QObject* /*sender*/)
     // wraps, and keeps every character as typed (the plain text turns a non-breaking
     // space into a blank).
     const std::string bytes = encodeEditorText(ui->Memo1->document()->toRawText().toUtf8().toStdString());
+    // What the Jotter would refuse to show is refused here, before anything is written.
+    decodeMemoText(bytes);
     saveTextFile(QString::fromStdString(ReminderTarget.str()), QByteArray::fromStdString(bytes));
     emit reminderWritten(ReminderTarget.str());
     m_windows.hide(this);

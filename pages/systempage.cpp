@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
+
 #include "app/core/timetext.h"
 #include "app/shell/windowset.h"
 #include "pages/systemfigures.h"
@@ -26,7 +28,11 @@ void keepRightOf(QWidget* widget, const QWidget* caption, int gap)
 
 } // namespace
 
-SystemPage::SystemPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SystemPage>()) { ui->setupUi(this); }
+SystemPage::SystemPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SystemPage>())
+{
+    ui->setupUi(this);
+    ui->ComboBox2->view()->setAccessibleName(ui->Label28->text()); // the list it drops down
+}
 
 SystemPage::~SystemPage() = default;
 

@@ -1,6 +1,7 @@
 #include "platform/regularfile.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,5 +61,17 @@ std::optional<std::string> readRegularFile(const std::string& fileName, std::siz
         bytes.append(buffer, static_cast<std::size_t>(count));
     }
 }
+
+std::string privateName(const std::string& fileName) { return fileName + ".taken-" + std::to_string(::getpid()); }
+
+bool renameWithoutReplacing(const std::string& from, const std::string& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    // A file system without that flag: a second name is refused just the same when taken.
+    return errno == EINVAL && ::link(from.c_str(), to.c_str()) == 0 && ::unlink(from.c_str()) == 0;
+}
+
+bool removeFile(const std::string& fileName) { return ::unlink(fileName.c_str()) == 0; }
 
 } // namespace pocketrix

@@ -29,4 +29,11 @@ private:
 // The whole file, when it is a regular file of at most limit bytes that reads without a failure.
 std::optional<std::string> readRegularFile(const std::string& fileName, std::size_t limit);
 
+// A name beside the given one, in the same folder, that no other running process uses.
+std::string privateName(const std::string& fileName);
+// Renames a file in one step, never over a file that already has the new name. False
+// when the new name is taken or the file cannot be renamed.
+bool renameWithoutReplacing(const std::string& from, const std::string& to);
+bool removeFile(const std::string& fileName);
+
 } // namespace pocketrix

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/shell/definition.h"
+#include "controls/accessiblecontrols.h"
 #include "pages/alring3.h"
 #include "pages/jotter.h"
 #include "pages/mainform.h"
@@ -33,6 +34,7 @@ Program::Program(Machine machine) : m_machine(std::move(machine))
     // Secondary windows may be open when the main window closes; its close ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     installLook();
+    installAccessibleControls();
     const auto present = [](const auto& service) { return service ? std::optional(std::ref(*service)) : std::nullopt; };
     const Services services{*m_machine.clock, m_machine.locale, present(m_machine.programs), present(m_machine.drive)};
     createWindows(*m_windows, services, *m_machine.alarmSound);

@@ -28,12 +28,45 @@ def walk(node, found, depth=0):
     if node is None or depth > 40:
         return
     try:
-        found.append((node.get_role_name(), node.get_name() or ""))
+        focusable = node.get_state_set().contains(Atspi.StateType.FOCUSABLE)
+        found.append((node.get_role_name(), node.get_name() or "", focusable, node))
         count = node.get_child_count()
     except gi.repository.GLib.Error:
         return
     for index in range(count):
         walk(node.get_child_at_index(index), found, depth + 1)
+
+
+def wait_until(condition, tries=50):
+    for _ in range(tries):
+        if condition():
+            return True
+        time.sleep(0.2)
+    return condition()
+
+
+def walk_until(app, condition):
+    """The tree once the condition holds of it: it fills in as windows finish showing."""
+    nodes = []
+
+    def filled():
+        nodes.clear()
+        walk(app, nodes)
+        return condition(nodes)
+    wait_until(filled)
+    return nodes
+
+
+def find(nodes, role, name):
+    return next((node[3] for node in nodes if node[:2] == (role, name)), None)
+
+
+def press(nodes, role, name):
+    """Runs the first action of the named control, as a screen reader's user would."""
+    node = find(nodes, role, name)
+    if node is not None:
+        node.do_action(0)
+    return node is not None
 
 
 def main():
@@ -46,17 +79,9 @@ def main():
         if app is None:
             print("FAIL: the program never appeared on the accessibility bus")
             return 1
-        nodes = []
-        # The tree fills in as the windows finish showing; wait for the main window's pages.
-        for _ in range(50):
-            nodes = []
-            walk(app, nodes)
-            if any(name == "Alarm Clock" for _, name in nodes):
-                break
-            time.sleep(0.2)
-        names = {name for _, name in nodes}
-        if "--dump" in sys.argv:
-            print(nodes)
+        nodes = walk_until(app, lambda nodes: any(node[1] == "Alarm Clock" for node in nodes))
+        names = {node[1] for node in nodes}
+        named = {node[:2] for node in nodes}
 
         expected = [
             # The tabs, by their texts.
@@ -78,18 +103,48 @@ def main():
         if not gauges:
             failures.append("no gauge named by its percentage (\"N% used\")")
         # The calendar reads as its selected date, today, in the long form the title shows.
-        titles = [name for role, name in nodes if name.startswith("Pocketrix - ")]
+        titles = [node[1] for node in nodes if node[1].startswith("Pocketrix - ")]
         long_date = titles[0][len("Pocketrix - "):].split("  ")[0] if titles else None
         if long_date is None:
             failures.append("no main window titled with the date")
-        elif ("frame", long_date) not in nodes:
-            failures.append(f"no calendar named {long_date!r}")
+        else:
+            # The month grid is a table of day cells named by their dates under day-name
+            # column headers; today's cell is the selected one, and the focused one with the grid.
+            grid, today = find(nodes, "table", long_date), find(nodes, "table cell", long_date)
+            if grid is None or today is None or ("table column header", "Sun") not in named:
+                failures.append(f"no month table named {long_date!r} with that day's cell and a header \"Sun\"")
+            else:
+                press(nodes, "page tab", "Calendar")
+                grid.grab_focus()
+                states = today.get_state_set
+                if not (wait_until(lambda: states().contains(Atspi.StateType.FOCUSED))
+                        and states().contains(Atspi.StateType.SELECTED)):
+                    failures.append("today's cell is not selected and focused with the grid")
+        # Drop-down lists are named by their labels; their choices read as their text.
+        for label, value in (("Month:", long_date.split()[0] if long_date else ""), ("falls below:", "5 MB")):
+            box = find(nodes, "combo box", label)
+            if box is None:
+                failures.append(f"no drop-down list named by its label {label!r}")
+            elif box.get_text(0, -1) != value:
+                failures.append(f"the list {label!r} reads {box.get_text(0, -1)!r}, not {value!r}")
 
-        # Every push button, check box, list and text box a user operates has a name.
-        operated = {"push button", "toggle button", "check box", "combo box", "text", "spin button"}
-        for role, name in nodes:
-            if role in operated and not name.strip():
-                failures.append(f"a {role} without a name")
+        # Every window the user can open, opened through its control's action.
+        for role, name in (("menu item", "Details..."), ("menu item", "About..."),
+                           ("push button", "Generate Reminder"), ("push button", "Jotter")):
+            press(nodes, role, name)
+        inside = {("filler", "Help Reader"), ("filler", "Introduction"), ("text", "Heading"), ("text", "Text"),
+                  ("text", "More text"), ("filler", "About Pocketrix"), ("filler", f"Generate Reminder For {long_date}"),
+                  ("text", "Reminder text"), ("filler", "Jotter"), ("text", "Jotter text")}
+        nodes = walk_until(app, lambda nodes: inside <= {node[:2] for node in nodes})
+        for role, name in inside - {node[:2] for node in nodes}:
+            failures.append(f"no {role} named {name!r} in the windows opened")
+        if "--dump" in sys.argv:
+            print([node[:3] for node in nodes])
+
+        # Nothing the focus can reach goes without a name.
+        for role, name, focusable, _ in nodes:
+            if focusable and not name.strip():
+                failures.append(f"a focusable {role} without a name")
     finally:
         program.terminate()
         try:

@@ -6,6 +6,7 @@ export QT_QPA_PLATFORM=xcb
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export SDL_AUDIODRIVER=dummy
 export NO_AT_BRIDGE=0
+export LANG=C.UTF-8
 program=$1
 cd "$(dirname "$0")/.."
 for tool in xvfb-run dbus-run-session /usr/bin/python3; do

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "app/core/reminderfile.h"
 #include "app/shell/windowset.h"
 #include "controls/monthcalendar.h"
 #include "controls/updown.h"
@@ -316,18 +317,38 @@ TEST(ReminderWindow, OkWritesEverythingTypedByteForByte)
     }
 }
 
-TEST(ReminderWindow, AFailedWriteKeepsTheWindowTextAndOldFile)
+TEST(ReminderWindow, ARefusedTextKeepsTheWindowTextAndWritesNothing)
 {
-    const test::InFreshFolder folder;
-    Program program(2026, 12, 7);
-    ASSERT_TRUE(QDir().mkdir(QStringLiteral("07122026.rem")));
-    QTest::mouseClick(program.generate, Qt::LeftButton);
-    QTest::keyClicks(program.memo, QStringLiteral("remember"));
-    program.pressButton("Button1");
-    EXPECT_EQ(program.errors.messages(), QStringList{QStringLiteral("Cannot create file 07122026.rem.")});
-    EXPECT_TRUE(program.form3->isVisible());
-    EXPECT_EQ(program.memo->toPlainText(), QStringLiteral("remember"));
-    EXPECT_TRUE(QFileInfo(QStringLiteral("07122026.rem")).isDir());
+    // Lines of 64 characters, 65 bytes each once written with CR LF.
+    const auto full = static_cast<qsizetype>(kMemoCapacity);
+    const auto lines = [](qsizetype count) { return (QString(63, u'x') + u'\n').repeated(count); };
+    struct Case {
+        const char* what;
+        bool folderUnderTheName;
+        QString text;
+        QString message;
+    } cases[] = {
+        {"a folder under the name", true, QStringLiteral("remember"),
+         QStringLiteral("Cannot create file 07122026.rem.")},
+        {"more than the Jotter holds, a line break counted as CR LF", false, lines(full / 64),
+         QStringLiteral("Text exceeds memo capacity.")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const test::InFreshFolder folder;
+        Program program(2026, 12, 7);
+        if (c.folderUnderTheName) {
+            ASSERT_TRUE(QDir().mkdir(QStringLiteral("07122026.rem")));
+        }
+        const QStringList before = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QTest::mouseClick(program.generate, Qt::LeftButton);
+        program.memo->setPlainText(c.text);
+        program.pressButton("Button1");
+        EXPECT_EQ(program.errors.messages(), QStringList{c.message});
+        EXPECT_TRUE(program.form3->isVisible());
+        EXPECT_EQ(program.memo->toPlainText(), c.text);
+        EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    }
 }
 
 } // namespace

@@ -60,7 +60,8 @@ TEST(FaultyReminder, OddContentIsShownAsTextAndConsumed)
         QString shown;
     } cases[] = {
         {"empty file", QByteArray(), QString()},
-        {"binary with NUL bytes", QByteArray("ab\x01\xff\0cd\0ef", 10), QString::fromLocal8Bit("ab\x01\xff")},
+        {"binary with NUL bytes", QByteArray("ab\x01\xff\0cd\0ef", 10), QStringLiteral("ab\x01\u00ff")},
+        {"8-bit text of another program", QByteArray("caf\xe9 cr\xe8me"), QStringLiteral("caf\u00e9 cr\u00e8me")},
         {"only carriage returns", QByteArray("\r\r\r"), QStringLiteral("\n\n\n")},
         {"lines split by lone CRs", QByteArray("one\rtwo\rthree"), QStringLiteral("one\ntwo\nthree")},
         {"NUL first", QByteArray("\0text", 5), QString()},

@@ -266,12 +266,14 @@ TEST_P(UnreadableReminder, KeepsTheReminderWaitingAndTheFileInPlace)
     ASSERT_EQ(main->state().ReminderPending, 1);
     if (GetParam().spoil != nullptr)
         GetParam().spoil();
+    const auto entries = [] { return QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); };
+    const QStringList before = entries();
     press("SpeedButton8");
     EXPECT_EQ(errors.messages(), QStringList{GetParam().message});
     ASSERT_EQ(jotters().size(), 1);
     EXPECT_FALSE(jotters()[0]->isVisible());
     EXPECT_EQ(jotters()[0]->windowTitle(), "Jotter - Reminder!");
-    EXPECT_TRUE(QFileInfo::exists("07122026.rem"));
+    EXPECT_EQ(entries(), before);
     EXPECT_EQ(main->state().ReminderPending, 1);
     press("SpeedButton8"); // the next press tries again
     EXPECT_EQ(errors.messages().size(), 2);
@@ -292,6 +294,8 @@ INSTANTIATE_TEST_SUITE_P(
                        ASSERT_EQ(mkfifo("07122026.rem", 0644), 0);
                    },
                    "Cannot open file 07122026.rem."},
+        Unreadable{"taken by another instance after start-up", [] { ReminderFixture::write("Dentist at 9"); },
+                   [] { QFile::remove("07122026.rem"); }, "Cannot open file 07122026.rem."},
         Unreadable{"a text over the capacity",
                    [] { ReminderFixture::write(QByteArray(static_cast<qsizetype>(kMemoCapacity) + 1, 'x')); }, nullptr,
                    "Text exceeds memo capacity."}));

@@ -17,6 +17,7 @@
 #include "app/core/errors.h"
 #include "app/core/reminderfile.h"
 #include "pages/savetextfile.h"
+#include "platform/regularfile.h"
 
 namespace pocketrix {
 namespace {
@@ -155,6 +156,41 @@ TEST(ReminderFile, ReadingAFile)
     const QString large = folder.filePath(QStringLiteral("large.rem"));
     test::writeBytes(large, QByteArray(static_cast<qsizetype>(kMemoCapacity) + 1, 'x'));
     EXPECT_EQ(errorOf([&] { readMemoTextFile(large.toStdString()); }), "Text exceeds memo capacity");
+}
+
+TEST(ReminderFile, ShownTextKeepsEveryByte)
+{
+    struct Case {
+        const char* what;
+        std::string memoText, shown;
+    } cases[] = {
+        {"8-bit text, CR LF to LF", "caf\xe9\r\ncr\xe8me", "caf\u00e9\ncr\u00e8me"},
+        {"UTF-8 stays", "caf\xc3\xa9 \xf0\x9f\x98\x80", "caf\u00e9 \U0001f600"},
+        {"Windows-1252 and its unassigned bytes", "\x80\x8a\x8d\x9f", "\u20ac\u0160\u008d\u0178"},
+        {"one stray byte makes all of it 8-bit", "\xc3\xa9\xff", "\u00c3\u00a9\u00ff"},
+        {"overlong, surrogate, cut: no UTF-8", "\xc0\xaf\xed\xa0\x80\xc3", "\u00c0\u00af\u00ed\u00a0\u20ac\u00c3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(shownText(c.memoText), c.shown);
+    }
+}
+
+TEST(ReminderFile, AGivenBackFileReplacesNothingAndAFolderThatRefusesKeepsIt)
+{
+    const test::InFreshFolder folder;
+    test::writeBytes("taken", "old");
+    test::writeBytes("07122026.rem", "new");
+    EXPECT_FALSE(renameWithoutReplacing("taken", "07122026.rem"));
+    EXPECT_EQ(test::fileBytes("07122026.rem"), "new");
+    EXPECT_EQ(test::fileBytes("taken"), "old");
+    ASSERT_EQ(chmod(".", 0555), 0);
+    {
+        const test::Unprivileged guard; // root could write in any folder
+        EXPECT_EQ(takeMemoTextFile("07122026.rem"), "new");
+    }
+    chmod(".", 0755);
+    EXPECT_EQ(test::fileBytes("07122026.rem"), "new");
 }
 
 TEST(ReminderFile, OnlyAReadableRegularFileIsWaiting)

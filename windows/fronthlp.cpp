@@ -33,12 +33,15 @@ namespace pocketrix {
 namespace {
 
 constexpr HelpTopic kTopics[] = {
-    {nullptr, "frontend/pktxtite.bmp", "frontend/pktxtxt1.txt", "frontend/pktxhlp1.bmp", "frontend/pktxtxt2.txt"},
-    {"Programs", nullptr, "frontend/pktxtxt9.txt", "frontend/pktxhlp8.bmp", "frontend/pktxtxt0.txt"},
-    {"System", "frontend/pktxhlp2.bmp", "frontend/pktxtxt3.txt", nullptr, nullptr},
-    {"Calendar", "frontend/pktxhlp3.bmp", "frontend/pktxtxt4.txt", "frontend/pktxhlp4.bmp", "frontend/pktxtxt5.txt"},
-    {"World Time", "frontend/pktxhlp5.bmp", "frontend/pktxtxt6.txt", nullptr, nullptr},
-    {"Alarm Clock", "frontend/pktxhlp6.bmp", "frontend/pktxtxt7.txt", "frontend/pktxhlp7.bmp", "frontend/pktxtxt8.txt"},
+    {"Introduction", nullptr, "frontend/pktxtite.bmp", "frontend/pktxtxt1.txt", "frontend/pktxhlp1.bmp",
+     "frontend/pktxtxt2.txt"},
+    {"Programs", "Programs", nullptr, "frontend/pktxtxt9.txt", "frontend/pktxhlp8.bmp", "frontend/pktxtxt0.txt"},
+    {"System", "System", "frontend/pktxhlp2.bmp", "frontend/pktxtxt3.txt", nullptr, nullptr},
+    {"Calendar", "Calendar", "frontend/pktxhlp3.bmp", "frontend/pktxtxt4.txt", "frontend/pktxhlp4.bmp",
+     "frontend/pktxtxt5.txt"},
+    {"World Time", "World Time", "frontend/pktxhlp5.bmp", "frontend/pktxtxt6.txt", nullptr, nullptr},
+    {"Alarm Clock", "Alarm Clock", "frontend/pktxhlp6.bmp", "frontend/pktxtxt7.txt", "frontend/pktxhlp7.bmp",
+     "frontend/pktxtxt8.txt"},
 };
 
 int lineHeight(QTextEdit* memo, int extra) { return memoLineHeight(QFontInfo(memo->font()).pixelSize(), extra); }
@@ -63,12 +66,7 @@ void showText(QTextEdit* memo, const QString& text)
 }
 
 // A help text file as a memo shows it.
-QString readHelpText(const std::string& path)
-{
-    QString text = QString::fromLocal8Bit(readMemoTextFile(path));
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
+QString readHelpText(const std::string& path) { return QString::fromStdString(shownText(readMemoTextFile(path))); }
 
 } // namespace
 
@@ -162,6 +160,7 @@ THelpful::TopicTexts THelpful::readTopic(const HelpTopic& topic)
     TopicTexts read;
     try {
         ChangeFile(this);
+        ui->ScrollBox1->setAccessibleName(QString::fromLatin1(topic.name));
         if (topic.heading != nullptr)
             read.heading = QString::fromLatin1(topic.heading);
         if (topic.firstPicture != nullptr)

@@ -19,9 +19,10 @@ namespace pocketrix {
 
 class WindowSet;
 
-// One topic of the help reader: the files of its elements, relative to the current
-// directory, or null where the element keeps its reset state.
+// One topic of the help reader: its name (its button's caption), the files of its
+// elements, relative to the current directory, or null where the element keeps its reset state.
 struct HelpTopic {
+    const char* name;
     const char* heading;
     const char* firstPicture;
     const char* firstText;

@@ -116,9 +116,12 @@ std::string decodeMemoText(std::string_view bytes, std::size_t capacity)
 
 bool isReadableRegularFile(const std::string& fileName) { return RegularFile::open(fileName).has_value(); }
 
-std::string readMemoTextFile(const std::string& fileName, std::size_t capacity)
+namespace {
+
+// Messages name the file as the user knows it, whatever name it is read under.
+std::string readMemoText(const std::string& path, const std::string& fileName, std::size_t capacity)
 {
-    std::optional<RegularFile> file = RegularFile::open(fileName);
+    std::optional<RegularFile> file = RegularFile::open(path);
     if (!file)
         throw Error(withArgument("Cannot open file %s", fileName));
     MemoTextDecoder decoder(capacity);
@@ -132,6 +135,98 @@ std::string readMemoTextFile(const std::string& fileName, std::size_t capacity)
         decoder.feed(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
     }
     return decoder.finish();
+}
+
+// The length of the UTF-8 sequence that starts the bytes, or 0 when none does. The
+// second byte's range leaves out overlong forms, surrogates and code points past U+10FFFF.
+std::size_t utf8SequenceLength(std::string_view bytes)
+{
+    const auto at = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = at(0);
+    if (lead < 0x80)
+        return 1;
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (lead < 0xC2 || lead > 0xF4 || bytes.size() < length)
+        return 0;
+    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (at(1) < low || at(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if ((at(i) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+bool isUtf8(std::string_view bytes)
+{
+    for (std::size_t length = 0; !bytes.empty(); bytes.remove_prefix(length))
+        if ((length = utf8SequenceLength(bytes)) == 0)
+            return false;
+    return true;
+}
+
+// Windows-1252 from 0x80 to 0x9F; its five unassigned bytes stay the C1 controls they are in Latin-1.
+constexpr char16_t kWindows1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void appendUtf8(std::string& text, char16_t character)
+{
+    if (character < 0x80) {
+        text += static_cast<char>(character);
+    } else if (character < 0x800) {
+        text += static_cast<char>(0xC0 | (character >> 6));
+        text += static_cast<char>(0x80 | (character & 0x3F));
+    } else {
+        text += static_cast<char>(0xE0 | (character >> 12));
+        text += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (character & 0x3F));
+    }
+}
+
+} // namespace
+
+std::string readMemoTextFile(const std::string& fileName, std::size_t capacity)
+{
+    return readMemoText(fileName, fileName, capacity);
+}
+
+std::string takeMemoTextFile(const std::string& fileName)
+{
+    if (!isReadableRegularFile(fileName))
+        throw Error(withArgument("Cannot open file %s", fileName));
+    const std::string taken = privateName(fileName);
+    if (!renameWithoutReplacing(fileName, taken))
+        return readMemoTextFile(fileName);
+    try {
+        std::string text = readMemoText(taken, fileName, kMemoCapacity);
+        // A file that cannot be deleted stays a reminder under its own name, as it was.
+        if (!removeFile(taken))
+            renameWithoutReplacing(taken, fileName);
+        return text;
+    } catch (...) {
+        renameWithoutReplacing(taken, fileName);
+        throw;
+    }
+}
+
+std::string shownText(std::string_view memoText)
+{
+    std::string text;
+    text.reserve(memoText.size());
+    const bool utf8 = isUtf8(memoText);
+    for (std::size_t i = 0; i < memoText.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(memoText[i]);
+        if (memoText.substr(i).starts_with(kLineBreak))
+            continue; // its LF follows
+        if (utf8 || byte < 0x80)
+            text += memoText[i];
+        else
+            appendUtf8(text, byte < 0xA0 ? kWindows1252[byte - 0x80] : char16_t{byte});
+    }
+    return text;
 }
 
 } // namespace pocketrix

@@ -60,4 +60,16 @@ bool isReadableRegularFile(const std::string& fileName);
 // and "Text exceeds memo capacity" when its text is longer than capacity bytes.
 std::string readMemoTextFile(const std::string& fileName, std::size_t capacity = kMemoCapacity);
 
+// Reads a reminder file as readMemoTextFile does and deletes it, taking it for this process
+// alone first: renamed to a private name in its folder, so a reminder saved under its name
+// meanwhile is neither read nor deleted here. After a failed read the file gets its name
+// back, unless a new reminder has that name by then. A file in a folder that refuses the
+// rename is read where it is and stays.
+std::string takeMemoTextFile(const std::string& fileName);
+
+// A memo's text as a text box shows it: UTF-8 with LF line breaks. Valid UTF-8, the
+// encoding Qt reads 8-bit text in on Linux, stays as it is; any other text is read one
+// character per byte as Windows-1252, so that no byte is lost to a replacement character.
+std::string shownText(std::string_view memoText);
+
 } // namespace pocketrix

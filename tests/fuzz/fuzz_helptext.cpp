@@ -125,8 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto memo = [&window](const char* name) { return window.findChild<QTextEdit*>(QLatin1String(name)); };
     const auto image = [&window](const char* name) { return window.findChild<QLabel*>(QLatin1String(name)); };
     QTextEdit* shown = memo(place.second ? "Memo3" : "Memo2");
-    QString expected = QString::fromLocal8Bit(decodeMemoText(bytes));
-    expected.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QString expected = QString::fromStdString(shownText(decodeMemoText(bytes)));
     check(shown->toPlainText() == asShown(expected), "the memo shows the text");
 
     const int lines = THelpful::displayedLines(shown);

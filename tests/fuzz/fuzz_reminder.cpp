@@ -75,6 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(pocketrix::decodeMemoText(whole, std::numeric_limits<std::size_t>::max()) == whole,
           "decoding a decoded text keeps it");
     check(pocketrix::encodeMemoText(whole) == whole, "encoding a decoded text keeps it");
+    const std::string shown = pocketrix::shownText(whole);
+    check(pocketrix::shownText(shown) == shown, "a shown text is UTF-8 without CR LF, so showing it again keeps it");
 
     const std::optional<std::string> oneGo =
         capacityChecked([&] { return pocketrix::decodeMemoText(bytes, capacity); });
