@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-bench
-cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --preset $build >/dev/null
 cmake --build $build --target pocketrix >/dev/null
 
 echo "| sound check | title after the minute | first sound after the minute | resident memory then |"

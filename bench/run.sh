@@ -11,7 +11,7 @@ idle_minutes=${1:-3}
 runs=${2:-7}
 build=build-bench
 
-cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --preset $build >/dev/null
 cmake --build $build --target pocketrix bench_bare xprobe >/dev/null
 program=$PWD/$build/program/pocketrix
 bare=$PWD/$build/bench/bench_bare

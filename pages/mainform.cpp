@@ -11,6 +11,7 @@
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "pages/systempage.h"
+#include "platform/localereader.h"
 #include "ui_mainform.h"
 
 namespace pocketrix {

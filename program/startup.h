@@ -6,7 +6,7 @@
 #include "pages/services.h"
 #include "platform/clock.h"
 #include "platform/drivequery.h"
-#include "platform/localevalues.h"
+#include "platform/localereader.h"
 #include "platform/programstart.h"
 #include "platform/waveplayer.h"
 

@@ -16,19 +16,6 @@
 
 namespace pocketrix::test {
 
-ClockReading reading(int year, int month, int day, int hour, int minute, int second)
-{
-    ClockReading r;
-    r.year = year;
-    r.month = month;
-    r.day = day;
-    r.hour = hour;
-    r.minute = minute;
-    r.second = second;
-    r.dayOfWeek = weekdayOf(year, month, day);
-    return r;
-}
-
 SettableClock::SettableClock(int year, int month, int day, int hour, int minute, int second)
     : m_reading(reading(year, month, day, hour, minute, second))
 {

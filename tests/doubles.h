@@ -16,6 +16,7 @@
 
 #include "app/shell/errorrule.h"
 #include "platform/clock.h"
+#include "tests/core/readings.h"
 
 class QMessageBox;
 
@@ -32,8 +33,6 @@ public:
 private:
     ClockReading m_reading;
 };
-
-ClockReading reading(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 
 // Records the error rule's messages instead of showing boxes, for the guard's lifetime.
 class RecordedErrors {

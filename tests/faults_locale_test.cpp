@@ -9,7 +9,7 @@
 
 #include "app/core/datetimeformat.h"
 #include "app/core/fixedtext.h"
-#include "platform/localevalues.h"
+#include "platform/localereader.h"
 #include "tests/doubles.h"
 
 namespace pocketrix {

@@ -2,7 +2,9 @@
 
 #include <QLocale>
 
-#include "platform/localevalues.h"
+#include "app/core/datetimeformat.h"
+#include "platform/localereader.h"
+#include "tests/core/readings.h"
 
 namespace pocketrix {
 namespace {
@@ -133,6 +135,27 @@ TEST(QtLocales, EveryLocaleGivesUsableValues)
         for (const auto& name : values.shortDayNames)
             EXPECT_FALSE(name.empty());
     }
+}
+
+// 7 December 2026 is a Monday.
+const ClockReading kEvening = test::reading(2026, 12, 7, 22, 28, 5);
+
+TEST(TitleLocale, UnitedStatesEnglishHasTheDayName)
+{
+    const LocaleValues locale = localeValuesFrom(QLocale(QStringLiteral("en_US")));
+    EXPECT_EQ(titleDateTimeText(kEvening, locale), "Monday, December 7, 2026  10:28 PM");
+}
+
+TEST(TitleLocale, TheCLocaleGivesTheFallbacks)
+{
+    const LocaleValues locale = localeValuesFrom(QLocale::c());
+    EXPECT_EQ(titleDateTimeText(kEvening, locale), "December 7, 2026  10:28 PM");
+}
+
+TEST(TitleLocale, DesignatorsNeverReachTheTitle)
+{
+    LocaleValues locale = localeValuesFrom(QLocale(QStringLiteral("de_DE")));
+    EXPECT_EQ(titleDateTimeText(kEvening, locale), "Montag, 7. Dezember 2026  10:28 PM");
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 
 #include "app/shell/windowset.h"
 #include "pages/mainform.h"
+#include "platform/localereader.h"
 #include "tests/doubles.h"
 
 namespace pocketrix {

@@ -15,8 +15,7 @@ build=$source_dir/build-package
 cache=/var/cache/pocketrix-package-test
 suite=bookworm
 mirror=http://deb.debian.org/debian
-cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DPOCKETRIX_SOUND_DIR=/usr/share/pocketrix >/dev/null
+cmake -S "$source_dir" --preset build-package >/dev/null
 cmake --build "$build" --target pocketrix >/dev/null
 scratch=$(mktemp -d)
 # --one-file-system: never follows into anything still mounted in a root.

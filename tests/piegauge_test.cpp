@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "app/core/rounding.h"
 #include "controls/piegauge.h"
 #include "controls/piegeometry.h"
 
@@ -50,19 +49,6 @@ TEST(PieGeometry, PaintRectangleLosesOnePixelToTheBorder)
     EXPECT_EQ(bare.left, 0);
     EXPECT_EQ(bare.right, 73);
     EXPECT_EQ(bare.bottom, 65);
-}
-
-TEST(PieGeometry, RoundsHalfToEven)
-{
-    struct Case {
-        double value;
-        std::int64_t rounded;
-    } cases[] = {{12.5, 12},  {37.5, 38}, {0.5, 0},   {1.5, 2},   {2.4999, 2},
-                 {2.5001, 3}, {-0.5, 0},  {-1.5, -2}, {99.5, 100}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value);
-        EXPECT_EQ(roundHalfEven(c.value), c.rounded);
-    }
 }
 
 TEST(PieGeometry, ShownPercentTruncatesAndSurvivesAnEmptyRange)

@@ -4,15 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/utf8text.h"
+
 namespace pocketrix {
 
 // Capacities count characters, not bytes: the program's 8-bit text is the locale's, and
-// that is UTF-8 today, where one character takes one to four bytes. A byte that starts
-// no complete UTF-8 sequence counts as a character of its own.
+// that is UTF-8 today, where one character takes one to four bytes.
 
-// The number of bytes of the character that starts at byte `at` of text.
-std::size_t characterLength(std::string_view text, std::size_t at);
-std::size_t characterCount(std::string_view text);
 // The first `capacity` characters of text, or all of it when it has fewer.
 std::string_view fittingPrefix(std::string_view text, std::size_t capacity);
 

@@ -13,8 +13,7 @@ suppressions=$PWD/tests/lsan.supp
 # Stack traces of a finding name their functions and lines (llvm-14).
 symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
 [ ! -x "$symbolizer" ] || export ASAN_SYMBOLIZER_PATH=$symbolizer
-CC=clang CXX=clang++ cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
-    -DPOCKETRIX_SANITIZE=ON -DPOCKETRIX_FUZZ=ON >/dev/null
+cmake --preset $build >/dev/null
 targets=${*:-$(sed -n 's/^pocketrix_fuzzer(\([a-z_]*\).*/\1/p' tests/fuzz/CMakeLists.txt)}
 # shellcheck disable=SC2086
 cmake --build $build --target $targets

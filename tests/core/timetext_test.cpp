@@ -3,7 +3,7 @@
 #include "app/core/errors.h"
 #include "app/core/fixedtext.h"
 #include "app/core/timetext.h"
-#include "tests/doubles.h"
+#include "tests/core/readings.h"
 
 namespace pocketrix {
 namespace {

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QLocale>
-
 #include "app/core/datetimeformat.h"
-#include "tests/doubles.h"
+#include "tests/core/readings.h"
 
 namespace pocketrix {
 namespace {
@@ -181,24 +179,6 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{"inserting codes give nothing in the picture", kEvening, "ddddd t tt d", nullptr, "   7  10:28 PM"},
         TitleCase{"an a in the date picture is not the clock's", kEvening, "mmmm 'a' d", nullptr,
                   "December a 7  10:28 PM"}));
-
-TEST(TitleLocale, UnitedStatesEnglishHasTheDayName)
-{
-    const LocaleValues locale = localeValuesFrom(QLocale(QStringLiteral("en_US")));
-    EXPECT_EQ(titleDateTimeText(kEvening, locale), "Monday, December 7, 2026  10:28 PM");
-}
-
-TEST(TitleLocale, TheCLocaleGivesTheFallbacks)
-{
-    const LocaleValues locale = localeValuesFrom(QLocale::c());
-    EXPECT_EQ(titleDateTimeText(kEvening, locale), "December 7, 2026  10:28 PM");
-}
-
-TEST(TitleLocale, DesignatorsNeverReachTheTitle)
-{
-    LocaleValues locale = localeValuesFrom(QLocale(QStringLiteral("de_DE")));
-    EXPECT_EQ(titleDateTimeText(kEvening, locale), "Montag, 7. Dezember 2026  10:28 PM");
-}
 
 } // namespace
 } // namespace pocketrix

@@ -1,8 +1,9 @@
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "app/core/errors.h"
@@ -34,11 +35,19 @@ TEST(HelpText, LineBreaksBecomeCrLf)
     }
 }
 
+// Files in a fresh folder of the test's own.
 class HelpTextFile : public ::testing::Test {
 protected:
+    void SetUp() override
+    {
+        std::string pattern = std::filesystem::temp_directory_path() / "pocketrix-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
     std::string write(const std::string& name, const std::string& bytes)
     {
-        const std::string path = m_dir.filePath(QString::fromStdString(name)).toStdString();
+        const std::string path = m_dir / name;
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
@@ -51,7 +60,7 @@ protected:
         }
         return "no error";
     }
-    QTemporaryDir m_dir;
+    std::filesystem::path m_dir;
 };
 
 TEST_F(HelpTextFile, CapacityCountsTheMemoText)
@@ -76,7 +85,7 @@ TEST_F(HelpTextFile, CapacityCountsTheMemoText)
 TEST_F(HelpTextFile, UnreadablePathsCannotBeOpened)
 {
     EXPECT_EQ(errorOf("frontend/none.txt", kMemoCapacity), "Cannot open file frontend/none.txt");
-    const std::string folder = m_dir.path().toStdString();
+    const std::string folder = m_dir;
     EXPECT_EQ(errorOf(folder, kMemoCapacity), "Cannot open file " + folder);
     EXPECT_EQ(readMemoTextFile(write("ok.txt", "one\ntwo")), "one\r\ntwo");
 }
