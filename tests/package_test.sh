@@ -2,7 +2,8 @@
 # Builds the .deb (in its own build folder, for the installed paths) and holds it to
 # Debian's checker, lintian: any error or warning fails. Unpacks it to check its files,
 # then installs it with apt into a clean Debian 12 root (a minimal debootstrap, in a
-# throwaway chroot) and starts the installed program from its launcher under Xvfb, with
+# throwaway chroot) and starts the installed program from its launcher on the X server of
+# run_on_desktop.sh, with
 # a fresh home folder. Where no clean root can be had (not root, no debootstrap, no
 # network, no mounts) the program is started from the unpacked files instead.
 #
@@ -130,9 +131,10 @@ if clean_root; then
         { echo "FAIL: the default font on a clean system is $default_font, not DejaVu Sans"; exit 1; }
     echo "ok: its libraries, the sound library and its fonts are there"
 
-    # Started through the launcher in the clean root, on the X server that xvfb-run opened.
-    printf '%s\n' '#!/bin/sh' 'cp "$XAUTHORITY" "$CLEAN/tmp/xauthority"' \
-        'exec unshare --mount --propagation private sh -c '\''mount -t proc proc "$0/proc" && exec chroot "$0" env -i HOME=/root PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$1" XAUTHORITY=/tmp/xauthority QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy /usr/bin/pocketrix-launch'\'' "$CLEAN" "$DISPLAY"' \
+    # Started through the launcher in the clean root, on the X server of run_on_desktop.sh,
+    # which the root reaches through its abstract socket.
+    printf '%s\n' '#!/bin/sh' \
+        'exec unshare --mount --propagation private sh -c '\''mount -t proc proc "$0/proc" && exec chroot "$0" env -i HOME=/root PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$1" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy /usr/bin/pocketrix-launch'\'' "$CLEAN" "$DISPLAY"' \
         >"$scratch/start-in-clean-root"
     chmod +x "$scratch/start-in-clean-root"
     title=$(CLEAN=$clean "$source_dir/tests/main_window_title.sh" "$scratch/start-in-clean-root")

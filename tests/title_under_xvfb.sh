@@ -1,6 +1,6 @@
 #!/bin/bash
-# Starts the real program on a private X server with a faked clock and reads its title
-# bar, for each locale and moment below.
+# Starts the real program on the X server of run_on_desktop.sh with a faked clock and reads
+# its title bar, for each locale and moment below.
 set -u
 # The real windows on the X server, whatever the rest of the suite uses.
 export QT_QPA_PLATFORM=xcb
@@ -10,7 +10,6 @@ cd "$(dirname "$0")/.."
 here=$PWD
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
 [ -n "$faketime_lib" ] || { echo "libfaketime is not installed"; exit 1; }
-command -v xvfb-run >/dev/null || { echo "xvfb-run is not installed"; exit 1; }
 
 failures=0
 log=$(mktemp)

@@ -31,8 +31,14 @@ done
 waitfor 10 pactl info || { echo "FAIL: the sound server did not start"; cat "$work"/pipewire*.log; exit 1; }
 pactl load-module module-null-sink sink_name=alarm >/dev/null
 pactl set-default-sink alarm
-parec -d alarm.monitor --raw --format=s16le --rate=48000 --channels=1 >"$work/heard.raw" &
-pids+=($!)
+waitfor 10 sh -c 'pactl list short sources | grep -q "alarm\.monitor"' || { echo "FAIL: no null sink"; exit 1; }
+# The recording is live once silence flows in; a loaded server may time the first try out.
+for try in 1 2 3; do
+    parec -d alarm.monitor --raw --format=s16le --rate=48000 --channels=1 >"$work/heard.raw" 2>>"$work/parec.log" &
+    pids+=($!)
+    waitfor 10 test -s "$work/heard.raw" && break
+    [ $try -lt 3 ] || { echo "FAIL: the sound server's output cannot be recorded"; cat "$work/parec.log"; exit 1; }
+done
 # The loudest sample heard from one byte of the recording to another.
 loudest() {
     tail -c +$(($1 + 1)) "$work/heard.raw" | head -c $(($2 - $1)) | od -An -v -td2 -w2 |

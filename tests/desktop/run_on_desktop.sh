@@ -15,10 +15,14 @@ x11)
     waitfor 10 test -s "$work/display" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
     export DISPLAY=":$(cat "$work/display")"
     unset WAYLAND_DISPLAY
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    pids+=($!)
-    waitfor 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        { echo "openbox did not start"; cat "$work/openbox.log"; exit 1; }
+    # On a loaded machine the window manager may give up on a server that is slow to
+    # answer; it gets three tries.
+    for try in 1 2 3; do
+        openbox --sm-disable >"$work/openbox.log" 2>&1 &
+        pids+=($!)
+        waitfor 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && break
+        [ $try -lt 3 ] || { echo "openbox did not start"; cat "$work/openbox.log" "$work/xvfb.log"; exit 1; }
+    done
     export QT_QPA_PLATFORM=xcb
     ;;
 wayland)
@@ -38,4 +42,5 @@ wayland)
     ;;
 esac
 
+export POCKETRIX_DESKTOP=$kind
 "$@"
