@@ -58,7 +58,8 @@ void SystemPage::Timer2Timer(QObject* /*sender*/)
     const Services& services = m_context->services;
 
     // One reading serves the text, the pie and the warning, so the three always agree.
-    const DriveFigures figures = driveFigures(services.drive ? services.drive->get().currentDrive() : DriveSpace{});
+    const DriveFigures figures =
+        driveFigures(services.drive != nullptr ? services.drive->currentDrive() : DriveSpace{});
     setLabelText(ui->Label2, freeSpaceText(figures));
     ui->Gauge1->setProgress(figures.usedPercent());
 
@@ -66,7 +67,7 @@ void SystemPage::Timer2Timer(QObject* /*sender*/)
         state.ThresholdMB = *threshold;
 
     // The warning window does not exist yet during the start-up refresh.
-    auto* warning = m_context->windows.get<TForm4>(WindowSet::Form4);
+    TForm4* warning = m_context->others.warning;
     if (ui->CheckBox1->isChecked() && warning != nullptr && figures.freeMB < state.ThresholdMB) {
         warning->gauge()->setProgress(figures.usedPercent());
         m_context->windows.show(warning);

@@ -12,10 +12,11 @@
 
 namespace pocketrix {
 
-Tsharabout::Tsharabout(WindowSet& windows) : ui(std::make_unique<Ui::sharabout>()), m_windows(windows)
+Tsharabout::Tsharabout(WindowSet& windows, ErrorRule& errors)
+    : ui(std::make_unique<Ui::sharabout>()), m_windows(windows)
 {
     ui->setupUi(this);
-    bindHandler(ui->Button1, &QPushButton::clicked, this, &Tsharabout::Button1Click);
+    errors.bindHandler(ui->Button1, &QPushButton::clicked, this, &Tsharabout::Button1Click);
 
     finishWindow(this);
     // The picture is drawn on silver, the button face it was made for; here the window's
