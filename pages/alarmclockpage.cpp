@@ -1,6 +1,7 @@
 #include "pages/alarmclockpage.h"
 
 #include "app/core/timetext.h"
+#include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "pages/alarmtime.h"
@@ -30,7 +31,7 @@ void AlarmClockPage::attach(PageContext& context)
     errors.bindHandler(ui->SpeedButton13, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton12Click);
     errors.bindHandler(ui->Button1, &QPushButton::clicked, this, &AlarmClockPage::Button1Click);
     errors.bindHandler(ui->Button2, &QPushButton::clicked, this, &AlarmClockPage::Button2Click);
-    ui->Label29->adjustSize();
+    fitToText(ui->Label29);
 }
 
 void AlarmClockPage::setAlarmText(std::string_view text)

@@ -23,7 +23,7 @@ TForm2::TForm2(WindowSet& windows, ErrorRule& errors, DeferredStart& start, Wave
     errors.bindHandler(&m_timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
 
     finishWindow(this);
-    ui->Label1->adjustSize(); // sized to its text in the window's final font
+    fitToText(ui->Label1); // in the window's final font
     windows.track(this, [this] { FormActivate(this); });
     errors.keepClear(this);
     m_timer1.start(1000);

@@ -24,8 +24,7 @@ Tsharabout::Tsharabout(WindowSet& windows, ErrorRule& errors)
     QPixmap picture = QPixmap::fromImage(readBitmap(QStringLiteral(":/pictures/aboutpicture.bmp")));
     picture.setMask(picture.createMaskFromColor(QColor(192, 192, 192)));
     ui->Image1->setPixmap(picture);
-    ui->Label1->adjustSize();
-    ui->Label1->resize(ui->Label1->width(), 13);
+    fitToText(ui->Label1, true);
 }
 
 Tsharabout::~Tsharabout() = default;
