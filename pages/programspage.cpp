@@ -6,6 +6,7 @@
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "pages/jotter.h"
+#include "pages/jottercolours.h"
 #include "platform/programstart.h"
 #include "ui_programspage.h"
 

@@ -51,8 +51,9 @@ struct ProgramsFixture : ::testing::Test {
 
 TEST(JotterColours, CycleThroughTheTableAndWrapAtThirteen)
 {
-    const Rgb expected[] = {{0, 128, 0},   {128, 0, 128},   {0, 128, 128}, {255, 0, 0},     {255, 255, 0}, {0, 0, 255},
-                            {255, 0, 255}, {192, 192, 192}, {0, 0, 0},     {255, 255, 255}, {128, 0, 0},   {0, 0, 128}};
+    const QColor expected[] = {{0, 128, 0},   {128, 0, 128},   {0, 128, 128}, {255, 0, 0},
+                               {255, 255, 0}, {0, 0, 255},     {255, 0, 255}, {192, 192, 192},
+                               {0, 0, 0},     {255, 255, 255}, {128, 0, 0},   {0, 0, 128}};
     int count = 0;
     for (int press = 1; press <= 12; ++press) {
         const JotterColouring next = nextJotterColouring(count);
