@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 
 namespace pocketrix {
 
@@ -250,15 +251,8 @@ void MonthCalendar::drawCell(QPainter& painter, GridCell cell) const
     painter.setPen(colours.color(text));
     painter.setFont(font());
     painter.drawText(left, top + metrics.ascent(), label);
-
-    if (header) {
-        painter.setPen(colours.color(QPalette::Light));
-        painter.drawLine(rect.topLeft(), rect.topRight());
-        painter.drawLine(rect.topLeft(), rect.bottomLeft());
-        painter.setPen(colours.color(QPalette::Dark));
-        painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-        painter.drawLine(rect.topRight(), rect.bottomRight());
-    }
+    if (header)
+        qDrawShadePanel(&painter, rect, colours);
 
     if (selected && hasFocus()) {
         QPen dots(colours.color(QPalette::HighlightedText));

@@ -11,34 +11,20 @@
 
 namespace pocketrix {
 
-namespace {
-
-// Holding an arrow repeats at one fixed rate: the step never grows.
-constexpr int kRepeatDelay = 400;
-constexpr int kRepeatInterval = 100;
-
-} // namespace
-
 UpDown::UpDown(QWidget* parent) : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
 {
-    // A click steps on release; a press held past the delay steps with every repeat, and
-    // its release steps once more.
+    // A click steps on release; a press held past the delay steps with every repeat at
+    // one fixed rate, and its release steps once more.
     for (QToolButton* arrow : {m_up, m_down}) {
         const int delta = arrow == m_up ? 1 : -1;
         arrow->setArrowType(delta > 0 ? Qt::UpArrow : Qt::DownArrow);
         arrow->setFocusPolicy(Qt::NoFocus);
-        connect(arrow, &QToolButton::pressed, this, [this, delta] {
-            m_repeatDelta = delta;
-            m_repeat.start(kRepeatDelay);
-        });
-        connect(arrow, &QToolButton::released, &m_repeat, &QTimer::stop);
+        arrow->setAutoRepeat(true);
+        arrow->setAutoRepeatDelay(400);
+        arrow->setAutoRepeatInterval(100);
         connect(arrow, &QToolButton::clicked, this, [this, delta] { step(delta); });
         arrow->installEventFilter(this);
     }
-    connect(&m_repeat, &QTimer::timeout, this, [this] {
-        m_repeat.start(kRepeatInterval);
-        step(m_repeatDelta);
-    });
     setAccessibleNames(QStringLiteral("Up"), QStringLiteral("Down"));
 }
 
@@ -78,7 +64,6 @@ void UpDown::step(int delta)
 
 void UpDown::stopRepeating()
 {
-    m_repeat.stop();
     m_keyHeldPastStop = true;
     for (QToolButton* arrow : {m_up, m_down})
         if (arrow->isDown()) {

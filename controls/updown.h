@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 class QLineEdit;
@@ -38,8 +37,6 @@ private:
     QToolButton* m_up;
     QToolButton* m_down;
     QPointer<QLineEdit> m_buddy;
-    QTimer m_repeat;
-    int m_repeatDelta = 0;
     int m_minimum = 0;
     int m_maximum = 100;
     int m_position = 0;

@@ -1,6 +1,7 @@
 #include "pages/alarmclockpage.h"
 
 #include "app/core/timetext.h"
+#include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "pages/alarmtime.h"
@@ -12,13 +13,6 @@ namespace pocketrix {
 AlarmClockPage::AlarmClockPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::AlarmClockPage>())
 {
     ui->setupUi(this);
-    bindHandler(ui->SpeedButton10, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton10Click);
-    bindHandler(ui->SpeedButton11, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton10Click);
-    bindHandler(ui->SpeedButton12, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton12Click);
-    bindHandler(ui->SpeedButton13, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton12Click);
-    bindHandler(ui->Button1, &QPushButton::clicked, this, &AlarmClockPage::Button1Click);
-    bindHandler(ui->Button2, &QPushButton::clicked, this, &AlarmClockPage::Button2Click);
-
     // The arrows take no click focus, but Tab reaches them, in the order they were
     // defined and before the page's buttons, so the alarm can be set without a mouse.
     for (QToolButton* button : {ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12, ui->SpeedButton13})
@@ -30,7 +24,14 @@ AlarmClockPage::~AlarmClockPage() = default;
 void AlarmClockPage::attach(PageContext& context)
 {
     m_context = &context;
-    ui->Label29->adjustSize();
+    ErrorRule& errors = context.errors;
+    errors.bindHandler(ui->SpeedButton10, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton10Click);
+    errors.bindHandler(ui->SpeedButton11, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton10Click);
+    errors.bindHandler(ui->SpeedButton12, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton12Click);
+    errors.bindHandler(ui->SpeedButton13, &QToolButton::clicked, this, &AlarmClockPage::SpeedButton12Click);
+    errors.bindHandler(ui->Button1, &QPushButton::clicked, this, &AlarmClockPage::Button1Click);
+    errors.bindHandler(ui->Button2, &QPushButton::clicked, this, &AlarmClockPage::Button2Click);
+    fitToText(ui->Label29);
 }
 
 void AlarmClockPage::setAlarmText(std::string_view text)
@@ -77,7 +78,7 @@ void AlarmClockPage::AlarmCheck(QObject* /*sender*/)
 
 void AlarmClockPage::AlarmBeep()
 {
-    auto* ringing = m_context->windows.get<TForm2>(WindowSet::Form2);
+    TForm2* ringing = m_context->others.ringing;
     if (ringing == nullptr || ringing->isVisible())
         return;
     // The ringing starts with the showing: a desktop that keeps the focus elsewhere, or a
@@ -88,7 +89,7 @@ void AlarmClockPage::AlarmBeep()
 
 void AlarmClockPage::cancelUnlessRinging(QObject* sender)
 {
-    const auto* ringing = m_context->windows.get<TForm2>(WindowSet::Form2);
+    const TForm2* ringing = m_context->others.ringing;
     if (ringing == nullptr || ringing->Ringing == 0)
         Button2Click(sender);
 }

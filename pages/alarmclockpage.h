@@ -15,6 +15,9 @@ namespace pocketrix {
 
 // The Alarm Clock page: one alarm time stepped with arrow buttons, set and cancelled
 // with one button, compared with the clock once a minute by the main window's tick.
+// `Label27` the alarm display, `Label26` the hidden reading of the time, `Label29` its
+// caption; `SpeedButton10`/`11` the hour up and down, `SpeedButton12`/`13` the minute's;
+// `Button1` "Alarm Set", `Button2` "Cancel Alarm".
 class AlarmClockPage : public QWidget {
     Q_OBJECT
 public:

@@ -13,19 +13,19 @@
 
 namespace pocketrix {
 
-TForm2::TForm2(WindowSet& windows, WavePlayer& device, QWidget* parent)
+TForm2::TForm2(WindowSet& windows, ErrorRule& errors, DeferredStart& start, WavePlayer& device, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::Form2>()), m_windows(windows), m_timer1(this),
       m_systemBeep([] { QApplication::beep(); })
 {
     ui->setupUi(this);
     m_timer1.setObjectName(QStringLiteral("Timer1"));
-    bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
-    bindHandler(&m_timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
+    errors.bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    errors.bindHandler(&m_timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
 
     finishWindow(this);
-    ui->Label1->adjustSize(); // sized to its text in the window's final font
-    windows.setActivationHandler(this, [this] { FormActivate(this); });
-    keepClearOfBoxes(this);
+    fitToText(ui->Label1); // in the window's final font
+    windows.track(this, [this] { FormActivate(this); });
+    errors.keepClear(this);
     m_timer1.start(1000);
 
     ui->MediaPlayer1->setDevice(&device);
@@ -34,8 +34,8 @@ TForm2::TForm2(WindowSet& windows, WavePlayer& device, QWidget* parent)
     // until the main window is up. A failed check is told then; each ringing tick tries
     // the sound all the same, with the system beep when none comes.
     connect(ui->MediaPlayer1, &MediaPlayer::openFailed, this,
-            [this](const QString& text) { m_windows.reportAfterStart(text); });
-    windows.whenStarted([this] { ui->MediaPlayer1->Open(); });
+            [&start](const QString& text) { start.reportAfterStart(text); });
+    start.whenStarted([this] { ui->MediaPlayer1->Open(); });
 }
 
 TForm2::~TForm2() { ui->MediaPlayer1->Close(); }

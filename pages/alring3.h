@@ -12,16 +12,20 @@ class Form2;
 
 namespace pocketrix {
 
+class DeferredStart;
+class ErrorRule;
 class WavePlayer;
 class WindowSet;
 
 // The ringing window: shown when the alarm time comes, it sounds every second from its
-// activation until "STOP".
+// activation until "STOP". `Label1` its text, `Image1` the clock, `Button1` "STOP",
+// `MediaPlayer1` the sound, `Timer1` the tick that plays it.
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    // The sound comes through device, which must outlive the window.
-    TForm2(WindowSet& windows, WavePlayer& device, QWidget* parent = nullptr);
+    // The sound comes through device, which must outlive the window; it opens once the
+    // main window is on screen.
+    TForm2(WindowSet& windows, ErrorRule& errors, DeferredStart& start, WavePlayer& device, QWidget* parent = nullptr);
     ~TForm2() override;
 
     void FormActivate(QObject* sender);

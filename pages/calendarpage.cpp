@@ -31,14 +31,6 @@ QString longDate(const CalendarDate& date, const LocaleValues& locale)
 CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::CalendarPage>())
 {
     ui->setupUi(this);
-    // Only a change of the month runs its handler: picking the month already chosen
-    // does not, and the program's own selection is made with the handler blocked.
-    bindHandler(ui->ComboBox1, &QComboBox::currentIndexChanged, this, &CalendarPage::ComboBox1Change);
-    // A year the calendar refuses ends the spinner's repeat there.
-    bindHandler(ui->Edit1, &QLineEdit::textChanged, this, &CalendarPage::Edit1Change,
-                [this] { ui->UpDown1->stopRepeating(); });
-    bindHandler(ui->Button3, &QPushButton::clicked, this, &CalendarPage::Button3Click);
-
     ui->UpDown1->setRange(1700, 2300);
     ui->UpDown1->setPosition(1997); // the definition's year, until start-up shows the calendar's
     ui->UpDown1->setBuddy(ui->Edit1);
@@ -54,12 +46,19 @@ MonthCalendar* CalendarPage::calendar() const { return ui->Calendar1; }
 void CalendarPage::attach(PageContext& context)
 {
     m_context = &context;
+    // Only a change of the month runs its handler: picking the month already chosen
+    // does not, and the program's own selection is made with the handler blocked.
+    context.errors.bindHandler(ui->ComboBox1, &QComboBox::currentIndexChanged, this, &CalendarPage::ComboBox1Change);
+    // A year the calendar refuses ends the spinner's repeat there.
+    context.errors.bindHandler(ui->Edit1, &QLineEdit::textChanged, this, &CalendarPage::Edit1Change,
+                               [this] { ui->UpDown1->stopRepeating(); });
+    context.errors.bindHandler(ui->Button3, &QPushButton::clicked, this, &CalendarPage::Button3Click);
     ui->Calendar1->setShortDayNames(context.services.locale.shortDayNames);
     ui->Calendar1->setDateNamer(
         [&locale = context.services.locale](const CalendarDate& date) { return longDate(date, locale); });
     // A clock past the calendar's last day is told by the error rule, not thrown out of
     // the main window's construction.
-    runGuarded([&] { ui->Calendar1->setToday(context.services.clock.now()); });
+    context.errors.runGuarded([&] { ui->Calendar1->setToday(context.services.clock.now()); });
 }
 
 void CalendarPage::initialise()
@@ -91,7 +90,7 @@ void CalendarPage::Edit1Change(QObject* /*sender*/) { ui->Calendar1->setYear(ui-
 
 void CalendarPage::Button3Click(QObject* /*sender*/)
 {
-    auto* form3 = m_context->windows.get<TForm3>(WindowSet::Form3);
+    TForm3* form3 = m_context->others.reminder;
     if (form3 == nullptr || form3->isVisible())
         return;
     const CalendarDate& day = ui->Calendar1->model().date();

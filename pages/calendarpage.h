@@ -16,7 +16,9 @@ namespace pocketrix {
 class MonthCalendar;
 
 // The Calendar page: the month grid, the month list and year spinner that move it, and
-// the button that opens the reminder window for the chosen day.
+// the button that opens the reminder window for the chosen day. `Calendar1` the grid,
+// `ComboBox1` the month list, `Edit1` the year with its spinner `UpDown1`, `Label1` and
+// `Label5` their captions, `Button3` "Generate Reminder".
 class CalendarPage : public QWidget {
     Q_OBJECT
 public:

@@ -15,10 +15,10 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Form5
 
 TForm5::~TForm5() = default;
 
-void TForm5::setColour(const Rgb& colour)
+void TForm5::setColour(const QColor& colour)
 {
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+    palette.setColor(QPalette::Window, colour);
     setPalette(palette);
 }
 

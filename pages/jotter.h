@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-#include "pages/jottercolours.h"
-
 class QPlainTextEdit;
 
 namespace Ui {
@@ -14,15 +12,15 @@ class Form5;
 
 namespace pocketrix {
 
-// A Jotter: a small coloured window with a free-text box. Its text lives only as long
-// as the window does; nothing is saved.
+// A Jotter: a small coloured window with a free-text box `Memo1`. Its text lives only as
+// long as the window does; nothing is saved.
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm5(QWidget* parent = nullptr);
     ~TForm5() override;
 
-    void setColour(const Rgb& colour);
+    void setColour(const QColor& colour);
     QPlainTextEdit* memo() const;
 
 private:

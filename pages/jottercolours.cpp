@@ -6,20 +6,11 @@ namespace pocketrix {
 
 JotterColouring nextJotterColouring(int jotterCount)
 {
-    static constexpr std::array<Rgb, 12> table{{
-        {0, 128, 0},     // green
-        {128, 0, 128},   // purple
-        {0, 128, 128},   // teal
-        {255, 0, 0},     // red
-        {255, 255, 0},   // yellow
-        {0, 0, 255},     // blue
-        {255, 0, 255},   // fuchsia
-        {192, 192, 192}, // silver
-        {0, 0, 0},       // black
-        {255, 255, 255}, // white
-        {128, 0, 0},     // maroon
-        {0, 0, 128},     // navy
-    }};
+    // Green, purple, teal, red, yellow, blue, fuchsia, silver, black, white, maroon, navy.
+    static constexpr std::array<Qt::GlobalColor, 12> table{
+        Qt::darkGreen, Qt::darkMagenta, Qt::darkCyan, Qt::red,   Qt::yellow,  Qt::blue,
+        Qt::magenta,   Qt::lightGray,   Qt::black,    Qt::white, Qt::darkRed, Qt::darkBlue,
+    };
     const int count = jotterCount + 1;
     if (count >= 1 && count <= 12)
         return {count, table[static_cast<std::size_t>(count - 1)]};

@@ -16,15 +16,14 @@
 
 namespace pocketrix {
 
-Tmainform::Tmainform(const Services& services, WindowSet& windows)
-    : ui(std::make_unique<Ui::mainform>()), m_services(services),
-      m_windows(windows), m_pages{m_state, m_services, m_windows}
+Tmainform::Tmainform(const Services& services, WindowSet& windows, ErrorRule& errors)
+    : ui(std::make_unique<Ui::mainform>()), m_services(services), m_pages{m_state, m_services, windows, errors, {}}
 {
     ui->setupUi(this);
-    bindHandler(&m_timer1, &QTimer::timeout, this, &Tmainform::Timer1Timer);
-    bindHandler(&m_timer2, &QTimer::timeout, ui->TabSheet2, &SystemPage::Timer2Timer);
-    bindHandler(ui->Details1, &QAction::triggered, this, &Tmainform::Details1Click);
-    bindHandler(ui->About1, &QAction::triggered, this, &Tmainform::About1Click);
+    errors.bindHandler(&m_timer1, &QTimer::timeout, this, &Tmainform::Timer1Timer);
+    errors.bindHandler(&m_timer2, &QTimer::timeout, ui->TabSheet2, &SystemPage::Timer2Timer);
+    errors.bindHandler(ui->Details1, &QAction::triggered, this, &Tmainform::Details1Click);
+    errors.bindHandler(ui->About1, &QAction::triggered, this, &Tmainform::About1Click);
 
     finishWindow(this);
     // The pages show the button face of the frame around them, the colour their group
@@ -36,7 +35,7 @@ Tmainform::Tmainform(const Services& services, WindowSet& windows)
     ui->TabSheet3->attach(m_pages);
     ui->TabSheet4->attach(m_pages);
     ui->TabSheet5->attach(m_pages);
-    windows.setActivationHandler(this, [this] { FormActivate(this); });
+    windows.track(this, [this] { FormActivate(this); });
 
     // The one-second tick follows the turn of each second, so the title changes within
     // a few milliseconds of the minute.
@@ -47,7 +46,7 @@ Tmainform::Tmainform(const Services& services, WindowSet& windows)
     m_timer1.start();
     m_timer2.start();
 
-    runGuarded([this] { FormCreate(this); });
+    errors.runGuarded([this] { FormCreate(this); });
     ui->TabSheet1->noticeTodaysReminder();
 }
 
@@ -90,13 +89,13 @@ void Tmainform::Timer1Timer(QObject* /*sender*/)
         ui->TabSheet5->AlarmCheck(this);
 }
 
-void Tmainform::Details1Click(QObject* /*sender*/) { m_windows.show(m_windows.window(WindowSet::Helpful)); }
+void Tmainform::Details1Click(QObject* /*sender*/) { m_pages.windows.show(m_pages.others.help); }
 
-void Tmainform::About1Click(QObject* /*sender*/) { m_windows.show(m_windows.window(WindowSet::sharabout)); }
+void Tmainform::About1Click(QObject* /*sender*/) { m_pages.windows.show(m_pages.others.about); }
 
 void Tmainform::closeEvent(QCloseEvent* event)
 {
-    runGuarded([this] { FormClose(this); });
+    m_pages.errors.runGuarded([this] { FormClose(this); });
     event->accept();
 }
 

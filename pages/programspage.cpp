@@ -6,6 +6,7 @@
 #include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "pages/jotter.h"
+#include "pages/jottercolours.h"
 #include "platform/programstart.h"
 #include "ui_programspage.h"
 
@@ -14,22 +15,26 @@ namespace pocketrix {
 ProgramsPage::ProgramsPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::ProgramsPage>())
 {
     ui->setupUi(this);
-    bindHandler(ui->SpeedButton2, &QToolButton::clicked, this, &ProgramsPage::SpeedButton2Click);
-    bindHandler(ui->SpeedButton3, &QToolButton::clicked, this, &ProgramsPage::SpeedButton3Click);
-    bindHandler(ui->SpeedButton7, &QToolButton::clicked, this, &ProgramsPage::SpeedButton7Click);
-    bindHandler(ui->SpeedButton4, &QToolButton::clicked, this, &ProgramsPage::SpeedButton4Click);
-    bindHandler(ui->SpeedButton6, &QToolButton::clicked, this, &ProgramsPage::SpeedButton6Click);
-    bindHandler(ui->SpeedButton8, &QToolButton::clicked, this, &ProgramsPage::SpeedButton8Click);
 }
 
 ProgramsPage::~ProgramsPage() = default;
 
-void ProgramsPage::attach(PageContext& context) { m_context = &context; }
+void ProgramsPage::attach(PageContext& context)
+{
+    m_context = &context;
+    ErrorRule& errors = context.errors;
+    errors.bindHandler(ui->SpeedButton2, &QToolButton::clicked, this, &ProgramsPage::SpeedButton2Click);
+    errors.bindHandler(ui->SpeedButton3, &QToolButton::clicked, this, &ProgramsPage::SpeedButton3Click);
+    errors.bindHandler(ui->SpeedButton7, &QToolButton::clicked, this, &ProgramsPage::SpeedButton7Click);
+    errors.bindHandler(ui->SpeedButton4, &QToolButton::clicked, this, &ProgramsPage::SpeedButton4Click);
+    errors.bindHandler(ui->SpeedButton6, &QToolButton::clicked, this, &ProgramsPage::SpeedButton6Click);
+    errors.bindHandler(ui->SpeedButton8, &QToolButton::clicked, this, &ProgramsPage::SpeedButton8Click);
+}
 
 void ProgramsPage::startProgram(const std::string& fileName)
 {
-    if (const auto programs = m_context->services.programs) // none in the picture tools
-        programs->get().start(fileName);
+    if (ProgramStarter* programs = m_context->services.programs) // none in the picture tools
+        programs->start(fileName);
 }
 
 void ProgramsPage::SpeedButton2Click(QObject* /*sender*/) { startProgram("lookabt.exe"); }
@@ -44,7 +49,7 @@ void ProgramsPage::SpeedButton7Click(QObject* /*sender*/) { notPartOfPocketrix(Q
 
 void ProgramsPage::notPartOfPocketrix(const QString& application)
 {
-    inform(application + QStringLiteral(" is a separate application; it is not part of Pocketrix."));
+    m_context->errors.inform(application + QStringLiteral(" is a separate application; it is not part of Pocketrix."));
 }
 
 void ProgramsPage::SpeedButton8Click(QObject* /*sender*/)

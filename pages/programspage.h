@@ -14,6 +14,9 @@ class ProgramsPage;
 namespace pocketrix {
 
 // The Programs page: picture buttons that start the companion programs and open Jotters.
+// `SpeedButton2` and `SpeedButton6` start "lookabt.exe" and "cogitron.exe";
+// `SpeedButton3`, `SpeedButton4` and `SpeedButton7` name applications apart from
+// Pocketrix; `SpeedButton8` opens a Jotter.
 class ProgramsPage : public QWidget {
     Q_OBJECT
 public:

@@ -11,14 +11,14 @@
 
 namespace pocketrix {
 
-TForm3::TForm3(WindowSet& windows) : ui(std::make_unique<Ui::Form3>()), m_windows(windows)
+TForm3::TForm3(WindowSet& windows, ErrorRule& errors) : ui(std::make_unique<Ui::Form3>()), m_windows(windows)
 {
     ui->setupUi(this);
-    bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-    bindHandler(ui->Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+    errors.bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    errors.bindHandler(ui->Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
 
     finishWindow(this);
-    runGuarded([this] { FormCreate(this); });
+    errors.runGuarded([this] { FormCreate(this); });
 }
 
 TForm3::~TForm3() = default;

@@ -13,13 +13,15 @@ class Form3;
 
 namespace pocketrix {
 
+class ErrorRule;
 class WindowSet;
 
 // The reminder window: a free text that "OK" saves as the reminder file of one day.
+// `Memo1` the text, `Button1` "OK", `Button2` "Cancel".
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm3(WindowSet& windows);
+    TForm3(WindowSet& windows, ErrorRule& errors);
     ~TForm3() override;
 
     void FormCreate(QObject* sender);

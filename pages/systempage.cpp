@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 
 #include "app/core/timetext.h"
+#include "app/shell/definition.h"
 #include "app/shell/windowset.h"
 #include "pages/systemfigures.h"
 #include "pages/warning.h"
@@ -14,11 +15,10 @@ namespace pocketrix {
 
 namespace {
 
-// Labels size themselves to their text, as the definitions draw them.
 void setLabelText(QLabel* label, const std::string& text)
 {
     label->setText(QString::fromStdString(text));
-    label->resize(label->sizeHint().width(), label->height());
+    fitToText(label, true);
 }
 
 void keepRightOf(QWidget* widget, const QWidget* caption, int gap)
@@ -44,7 +44,7 @@ void SystemPage::attach(PageContext& context)
     ui->Label2->setFont(font());
     // The main window has given the page its pixel fonts by now, so the texts measure true.
     for (QLabel* label : {ui->Label3, ui->Label4, ui->Label28, ui->Label2})
-        label->resize(label->sizeHint().width(), label->height());
+        fitToText(label, true);
     // The substitute font runs a little wider than the one the page was drawn with: the
     // check box caption must read whole, and the value after each caption keeps a gap.
     ui->CheckBox1->resize(std::max(ui->CheckBox1->width(), ui->CheckBox1->sizeHint().width()), ui->CheckBox1->height());
@@ -58,7 +58,8 @@ void SystemPage::Timer2Timer(QObject* /*sender*/)
     const Services& services = m_context->services;
 
     // One reading serves the text, the pie and the warning, so the three always agree.
-    const DriveFigures figures = driveFigures(services.drive ? services.drive->get().currentDrive() : DriveSpace{});
+    const DriveFigures figures =
+        driveFigures(services.drive != nullptr ? services.drive->currentDrive() : DriveSpace{});
     setLabelText(ui->Label2, freeSpaceText(figures));
     ui->Gauge1->setProgress(figures.usedPercent());
 
@@ -66,7 +67,7 @@ void SystemPage::Timer2Timer(QObject* /*sender*/)
         state.ThresholdMB = *threshold;
 
     // The warning window does not exist yet during the start-up refresh.
-    auto* warning = m_context->windows.get<TForm4>(WindowSet::Form4);
+    TForm4* warning = m_context->others.warning;
     if (ui->CheckBox1->isChecked() && warning != nullptr && figures.freeMB < state.ThresholdMB) {
         warning->gauge()->setProgress(figures.usedPercent());
         m_context->windows.show(warning);

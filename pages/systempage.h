@@ -14,7 +14,10 @@ namespace pocketrix {
 
 // The System page: time since start-up and the free space of the current drive, with
 // the low-space warning. It has no handlers of its own; the main window's one-minute
-// timer runs its refresh, which reads the check box and the threshold list.
+// timer runs its refresh, which reads the check box and the threshold list. `Label4`
+// the time since start-up under its caption `Label3`; `Label2` the free space and
+// `Gauge1` its pie in `GroupBox1`; `CheckBox1` the warning switch; `ComboBox2` the
+// threshold list under its caption `Label28`.
 class SystemPage : public QWidget {
     Q_OBJECT
 public:

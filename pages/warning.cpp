@@ -7,13 +7,13 @@
 
 namespace pocketrix {
 
-TForm4::TForm4(WindowSet& windows) : ui(std::make_unique<Ui::Form4>()), m_windows(windows)
+TForm4::TForm4(WindowSet& windows, ErrorRule& errors) : ui(std::make_unique<Ui::Form4>()), m_windows(windows)
 {
     ui->setupUi(this);
-    bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    errors.bindHandler(ui->Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
 
     finishWindow(this);
-    ui->Label1->resize(ui->Label1->sizeHint().width(), ui->Label1->height());
+    fitToText(ui->Label1, true);
 }
 
 TForm4::~TForm4() = default;

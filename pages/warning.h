@@ -10,14 +10,16 @@ class Form4;
 
 namespace pocketrix {
 
+class ErrorRule;
 class PieGauge;
 class WindowSet;
 
 // The low-space warning: a pie of the used share of the drive and "OK", which hides it.
+// `Label1` its text, `Gauge1` the pie, `Button1` "OK".
 class TForm4 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm4(WindowSet& windows);
+    TForm4(WindowSet& windows, ErrorRule& errors);
     ~TForm4() override;
 
     void Button1Click(QObject* sender);

@@ -1,6 +1,7 @@
 #include "pages/worldtimepage.h"
 
 #include "app/core/timetext.h"
+#include "app/shell/definition.h"
 #include "pages/worldclock.h"
 #include "ui_worldtimepage.h"
 
@@ -21,7 +22,7 @@ void WorldTimePage::attach(PageContext& context)
     // The window's fonts are final by now; the city labels size themselves to them.
     for (QLabel* label : {ui->Label8, ui->Label7, ui->Label19, ui->Label11, ui->Label15, ui->Label21, ui->Label14,
                           ui->Label23, ui->Label18, ui->Label25})
-        label->adjustSize();
+        fitToText(label);
 }
 
 void WorldTimePage::UpdateTime()
@@ -32,7 +33,7 @@ void WorldTimePage::UpdateTime()
         // Labels size themselves to their text; on a hidden page that waits for the page
         // to show, so the bold font is not loaded at start-up for a page not yet seen.
         if (isVisible())
-            label->adjustSize();
+            fitToText(label);
     };
     show(m_timeLabels[0], WorldText);
     LocalHour = twoDigitRead(WorldText, 1);
@@ -46,7 +47,7 @@ void WorldTimePage::UpdateTime()
 void WorldTimePage::showEvent(QShowEvent* event)
 {
     for (QLabel* label : m_timeLabels)
-        label->adjustSize();
+        fitToText(label);
     QWidget::showEvent(event);
 }
 

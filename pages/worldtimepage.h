@@ -17,6 +17,8 @@ class WorldTimePage;
 namespace pocketrix {
 
 // The World Time page: ten cities over a map, refreshed by the main window's tick.
+// `Image1` the map; `Panel1` to `Panel10` a city each, its name label over its time
+// label, both kinds listed in the .cpp in the order of `kWorldCityOffsets`.
 class WorldTimePage : public QWidget {
     Q_OBJECT
 public:

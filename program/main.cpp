@@ -13,6 +13,6 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     quitOnTerminationSignals();
     Program program{Machine{}};
-    program.windows().start();
+    program.start();
     return QApplication::exec();
 }

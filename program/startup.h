@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/shell/errorrule.h"
 #include "app/shell/windowset.h"
 #include "pages/services.h"
 #include "platform/clock.h"
@@ -22,24 +23,31 @@ struct Machine {
     std::unique_ptr<WavePlayer> alarmSound = std::make_unique<SdlWavePlayer>(findSoundCheckProgram());
 };
 
-// Creates the program's windows in their fixed order, each from its definition, and
-// links the reminder window to the main window.
-void createWindows(WindowSet& windows, const Services& services, WavePlayer& alarmSound);
+// Creates the program's windows in their fixed order, each from its definition, tells
+// the main window of the others, and places message boxes over the window they belong to.
+void createWindows(WindowSet& windows, ErrorRule& errors, DeferredStart& start, const Services& services,
+                   WavePlayer& alarmSound);
 
-// One run: the program's look and its windows over a machine. The windows use the
-// machine's services, so they are destroyed first, whatever the order of the members.
+// One run: the program's look, its error rule, its windows over a machine and the work
+// that waits for the main window. The windows use the machine's services, so they are
+// destroyed first, whatever the order of the members.
 class Program {
 public:
-    explicit Program(Machine machine);
+    // Without a presenter, errors are shown in message boxes.
+    explicit Program(Machine machine, Presenter errors = {});
     ~Program() { m_windows.reset(); }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
     WindowSet& windows() { return *m_windows; }
+    // Shows the main window; what waited for it runs next.
+    void start();
 
 private:
     Machine m_machine;
-    std::unique_ptr<WindowSet> m_windows = std::make_unique<WindowSet>();
+    ErrorRule m_errors;
+    DeferredStart m_start{m_errors};
+    std::unique_ptr<WindowSet> m_windows = std::make_unique<WindowSet>(m_errors);
 };
 
 } // namespace pocketrix

@@ -14,8 +14,9 @@ namespace {
 
 TEST(AboutWindow, ShowsNameVersionAndPicture)
 {
-    WindowSet windows;
-    Tsharabout about(windows);
+    test::RecordedErrors errors;
+    WindowSet windows{errors};
+    Tsharabout about(windows, errors);
     EXPECT_EQ(about.windowTitle(), "About Pocketrix");
     EXPECT_EQ(about.size(), QSize(257, 153));
     EXPECT_EQ(about.minimumSize(), about.maximumSize()); // a fixed dialog frame
@@ -36,23 +37,22 @@ TEST(AboutWindow, ShowsNameVersionAndPicture)
 
 TEST(AboutWindow, OkHidesItAndTheMainWindowTakesOver)
 {
-    WindowSet windows;
-    windows.add(WindowSet::mainform, std::make_unique<QWidget>());
-    windows.add(WindowSet::sharabout, std::make_unique<Tsharabout>(windows));
-    QWidget* main = windows.window(WindowSet::mainform);
-    QWidget* about = windows.window(WindowSet::sharabout);
+    test::RecordedErrors errors;
+    WindowSet windows{errors};
+    QWidget* main = windows.add(WindowSet::mainform, std::make_unique<QWidget>());
+    QWidget* about = windows.add(WindowSet::sharabout, std::make_unique<Tsharabout>(windows, errors));
     int mainActivations = 0;
-    windows.setActivationHandler(main, [&] { ++mainActivations; });
-    windows.start();
-    ASSERT_TRUE(test::waitFor([&] { return windows.activeWindow() == main; }));
+    windows.track(main, [&] { ++mainActivations; });
+    windows.show(main);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.activeWindow() == main; }));
     mainActivations = 0;
 
     windows.show(about);
     windows.show(about); // a second "About..." changes nothing
-    ASSERT_TRUE(test::waitFor([&] { return windows.activeWindow() == about; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.activeWindow() == about; }));
     QTest::mouseClick(about->findChild<QPushButton*>("Button1"), Qt::LeftButton);
     EXPECT_FALSE(about->isVisible());
-    ASSERT_TRUE(test::waitFor([&] { return windows.activeWindow() == main; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.activeWindow() == main; }));
     EXPECT_EQ(mainActivations, 1);
 
     windows.show(about);

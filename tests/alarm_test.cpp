@@ -111,6 +111,7 @@ protected:
     Services services{clock, locale};
     test::FakeWavePlayer device;
     test::RecordedErrors errors;
+    DeferredStart deferred{errors};
     int systemBeeps = 0;
     std::unique_ptr<WindowSet> windows;
     Tmainform* main = nullptr;
@@ -120,17 +121,17 @@ protected:
 
     void start()
     {
-        windows = std::make_unique<WindowSet>();
-        windows->add(WindowSet::mainform, std::make_unique<Tmainform>(services, *windows));
-        windows->add(WindowSet::Form2, std::make_unique<TForm2>(*windows, device));
-        main = windows->get<Tmainform>(WindowSet::mainform);
-        ringing = windows->get<TForm2>(WindowSet::Form2);
+        windows = std::make_unique<WindowSet>(errors);
+        main = windows->add(WindowSet::mainform, std::make_unique<Tmainform>(services, *windows, errors));
+        ringing = windows->add(WindowSet::Form2, std::make_unique<TForm2>(*windows, errors, deferred, device));
+        main->setOtherWindows({.ringing = ringing});
         ringing->setSystemBeep([this] { ++systemBeeps; });
         // The ticks are driven by the test; the real ones would interleave.
         ringing->findChild<QTimer*>("Timer1")->stop();
         main->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(4);
-        windows->start();
-        ASSERT_TRUE(test::waitFor([&] { return windows->activeWindow() == main; }));
+        windows->show(main);
+        deferred.start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return windows->activeWindow() == main; }));
     }
 
     void TearDown() override { windows.reset(); }
@@ -164,18 +165,18 @@ protected:
     void focus(QWidget* window)
     {
         window->activateWindow();
-        ASSERT_TRUE(test::waitFor([&] { return QApplication::activeWindow() == window; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }));
     }
     // One tick of the ringing window's timer, under the error rule as its binding runs it.
     void ringingTick()
     {
-        runGuarded([&] { ringing->Timer1Timer(ringing); });
+        errors.runGuarded([&] { ringing->Timer1Timer(ringing); });
     }
     void ringUntilActive()
     {
         ASSERT_TRUE(ringing->isVisible());
         EXPECT_EQ(ringing->Ringing, 1);
-        ASSERT_TRUE(test::waitFor([&] { return windows->activeWindow() == ringing; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return windows->activeWindow() == ringing; }));
     }
 };
 
@@ -222,7 +223,7 @@ TEST_F(AlarmRoad, RingsAtTheMinuteSoundsEachTickAndStopClearsTheAlarm)
     ringing->findChild<QPushButton*>("Button1")->click();
     EXPECT_EQ(ringing->Ringing, 0);
     EXPECT_FALSE(ringing->isVisible());
-    ASSERT_TRUE(test::waitFor([&] { return windows->activeWindow() == main; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windows->activeWindow() == main; }));
     EXPECT_EQ(buttonShown(), "Alarm Set");
     EXPECT_EQ(main->state().AlarmSet, 0);
     ringingTick();
@@ -235,7 +236,7 @@ TEST_F(AlarmRoad, TheKeyboardAloneSetsTheAlarm)
     // Tab from the page tabs reaches the arrows in turn, then the button; Space presses.
     auto* tabs = control<QTabWidget>("PageControl1")->tabBar();
     tabs->setFocus();
-    ASSERT_TRUE(test::waitFor([&] { return tabs->hasFocus(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tabs->hasFocus(); }));
     struct Step {
         Qt::Key key;
         const char* focused;
@@ -321,7 +322,7 @@ TEST_F(AlarmRoad, TheCloseBoxHidesTheWindowButTheSoundGoesOn)
     ringing->close();
     EXPECT_FALSE(ringing->isVisible());
     EXPECT_EQ(ringing->Ringing, 1);
-    test::waitFor([&] { return windows->activeWindow() == main; });
+    (void)QTest::qWaitFor([&] { return windows->activeWindow() == main; });
     EXPECT_EQ(main->state().AlarmSet, 1) << "the main window's activation no longer cancels";
     device.calls.clear();
     ringingTick();
@@ -366,7 +367,7 @@ protected:
 
 TEST_F(AlarmRoadWithoutSound, TellsOnceAtStartAndOncePerRingingAndBeepsEachTick)
 {
-    ASSERT_TRUE(test::waitFor([&] { return !errors.messages().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !errors.messages().isEmpty(); }));
     EXPECT_EQ(errors.messages(), QStringList{"Couldn't open /sounds/albeep.wav."});
     errors.clear();
 
@@ -384,7 +385,7 @@ TEST_F(AlarmRoadWithoutSound, TellsOnceAtStartAndOncePerRingingAndBeepsEachTick)
         EXPECT_EQ(errors.messages(), QStringList{"No MCI device open."});
         errors.clear();
         ringing->findChild<QPushButton*>("Button1")->click();
-        ASSERT_TRUE(test::waitFor([&] { return windows->activeWindow() == main; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return windows->activeWindow() == main; }));
     }
 }
 

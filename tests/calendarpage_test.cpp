@@ -99,7 +99,7 @@ void pickFromList(QComboBox* box, int index, bool byMouse)
 {
     box->showPopup();
     QAbstractItemView* list = box->view();
-    ASSERT_TRUE(test::waitFor([&] { return list->isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }));
     const QModelIndex item = list->model()->index(index, 0);
     if (byMouse) {
         // The list ignores a release that follows its opening too closely.
@@ -109,7 +109,7 @@ void pickFromList(QComboBox* box, int index, bool byMouse)
         list->setCurrentIndex(item);
         QTest::keyClick(list, Qt::Key_Return);
     }
-    ASSERT_TRUE(test::waitFor([&] { return !list->isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !list->isVisible(); }));
 }
 
 TEST(CalendarPage, PickingTheMonthAlreadyChosenRunsNothing)
@@ -234,7 +234,7 @@ TEST(CalendarPage, DropDownItemsAreThirteenPixelsHigh)
         ASSERT_NE(list, nullptr);
         list->showPopup();
         QAbstractItemView* items = list->view();
-        ASSERT_TRUE(test::waitFor([items] { return items->isVisible(); }));
+        ASSERT_TRUE(QTest::qWaitFor([items] { return items->isVisible(); }));
         std::vector<int> heights;
         for (int row = 0; row < list->count(); ++row)
             heights.push_back(items->visualRect(list->model()->index(row, 0)).height());

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/shell/windowset.h"
@@ -24,10 +25,11 @@ struct AllWindows {
     test::SettableClock clock{2026, 12, 7, 22, 28, 5};
     LocaleValues locale;
     test::FakeDrive drive{1 << 30, 1LL << 32};
-    Services services{clock, locale, {}, drive};
+    Services services{clock, locale, nullptr, &drive};
     test::FakeWavePlayer sound;
-    WindowSet windows;
-    AllWindows() { createWindows(windows, services, sound); }
+    DeferredStart deferred{errors};
+    WindowSet windows{errors};
+    AllWindows() { createWindows(windows, errors, deferred, services, sound); }
 };
 
 TEST(DefinitionPictures, EveryPictureIsInPlace)
@@ -94,8 +96,9 @@ TEST(DefinitionPictures, StartUpLoadsNoImagePlugin)
         ASSERT_TRUE(QFile::copy(help.filePath(name), folder.filePath(QStringLiteral("frontend/") + name)));
     const test::InFolder here(folder.path());
     AllWindows program;
-    program.windows.start();
-    ASSERT_TRUE(test::waitFor([&] { return program.windows.started(); }));
+    program.windows.show(program.windows.window(WindowSet::mainform));
+    program.deferred.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.deferred.started(); }));
     EXPECT_TRUE(program.errors.messages().isEmpty()) << program.errors.messages().join(' ').toStdString();
     EXPECT_FALSE(imagePluginLoaded());
 }

@@ -5,12 +5,10 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
-#include <QThread>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -32,11 +30,10 @@ void SettableClock::setTime(int hour, int minute, int second)
 }
 
 RecordedErrors::RecordedErrors()
-    : m_previous(setErrorPresenter([this](const QString& message) { m_messages.append(message); }))
+    : ErrorRule([this](const QString& message) { m_messages.append(message); },
+                [this](const QString& message) { m_information.append(message); })
 {
 }
-
-RecordedErrors::~RecordedErrors() { setErrorPresenter(m_previous); }
 
 ScopedEnv::ScopedEnv(const char* name, const char* value) : m_name(name), m_had(std::getenv(name) != nullptr)
 {
@@ -89,18 +86,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     file.write(bytes);
-}
-
-bool waitFor(const std::function<bool()>& condition, int milliseconds)
-{
-    QDeadlineTimer deadline(milliseconds);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
 }
 
 QList<QMessageBox*> boxesOnScreen()

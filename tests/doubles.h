@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -34,20 +33,19 @@ private:
     ClockReading m_reading;
 };
 
-// Records the error rule's messages instead of showing boxes, for the guard's lifetime.
-class RecordedErrors {
+// An error rule that records its messages instead of showing boxes.
+class RecordedErrors : public ErrorRule {
 public:
     RecordedErrors();
-    ~RecordedErrors();
-    RecordedErrors(const RecordedErrors&) = delete;
-    RecordedErrors& operator=(const RecordedErrors&) = delete;
 
     const QStringList& messages() const { return m_messages; }
+    // What it told that was no error.
+    const QStringList& information() const { return m_information; }
     void clear() { m_messages.clear(); }
 
 private:
     QStringList m_messages;
-    ErrorPresenter m_previous;
+    QStringList m_information;
 };
 
 // Sets an environment variable for the guard's lifetime.
@@ -112,9 +110,6 @@ QByteArray fileBytes(const QString& path);
 
 // Writes a file whole, replacing what it held; a file that cannot be opened fails the test.
 void writeBytes(const QString& path, const QByteArray& bytes);
-
-// Processes events until the condition holds or the time runs out.
-bool waitFor(const std::function<bool()>& condition, int milliseconds = 2000);
 
 // The message boxes of the error rule that are on screen now.
 QList<QMessageBox*> boxesOnScreen();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -62,23 +63,24 @@ struct RunningProgram {
     SystemClock clock{[this] { return utcMilliseconds; }};
     LocaleValues locale;
     test::FakeDrive drive{8LL << 30, 16LL << 30};
-    Services services{clock, locale, {}, drive};
+    Services services{clock, locale, nullptr, &drive};
     test::FakeWavePlayer device;
     test::RecordedErrors errors;
-    WindowSet windows;
+    DeferredStart deferred{errors};
+    WindowSet windows{errors};
     Tmainform* main = nullptr;
     TForm2* ringing = nullptr;
 
     explicit RunningProgram(long long startUtc) : utcMilliseconds(startUtc * 1000)
     {
-        windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-        windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, device));
-        main = windows.get<Tmainform>(WindowSet::mainform);
-        ringing = windows.get<TForm2>(WindowSet::Form2);
+        main = windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows, errors));
+        ringing = windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, errors, deferred, device));
+        main->setOtherWindows({.ringing = ringing});
         ringing->setSystemBeep([] {});
         ringing->findChild<QTimer*>("Timer1")->stop();
-        windows.start();
-        test::waitFor([&] { return windows.activeWindow() == main; });
+        windows.show(main);
+        deferred.start();
+        (void)QTest::qWaitFor([&] { return windows.activeWindow() == main; });
     }
     void setAlarm(int hour, int minute)
     {
@@ -97,9 +99,9 @@ struct RunningProgram {
     }
     void stop()
     {
-        test::waitFor([&] { return windows.activeWindow() == ringing; });
+        (void)QTest::qWaitFor([&] { return windows.activeWindow() == ringing; });
         ringing->findChild<QPushButton*>("Button1")->click();
-        test::waitFor([&] { return windows.activeWindow() == main; });
+        (void)QTest::qWaitFor([&] { return windows.activeWindow() == main; });
     }
     QString label(const char* name) const { return main->findChild<QLabel*>(name)->text(); }
 };
@@ -290,7 +292,7 @@ TEST(ClockJumps, NewYear10000LeavesTheCalendarOnItsLastDay)
         SCOPED_TRACE(c.what);
         errors.clear();
         changes.clear();
-        runGuarded(c.action);
+        errors.runGuarded(c.action);
         EXPECT_EQ(errors.messages(), QStringList{"Invalid argument to date encode."});
         EXPECT_EQ(calendar.Year(), 9999);
         EXPECT_EQ(calendar.Month(), 12);

@@ -37,16 +37,15 @@ struct TodaysReminder {
     test::SettableClock clock{2026, 12, 7, 9, 0, 0};
     LocaleValues locale;
     Services services{clock, locale};
-    WindowSet windows;
     test::RecordedErrors errors;
+    WindowSet windows{errors};
     Tmainform* main = nullptr;
 
     explicit TodaysReminder(const QByteArray& bytes)
     {
         test::writeBytes(QStringLiteral("07122026.rem"), bytes);
-        windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-        main = windows.get<Tmainform>(WindowSet::mainform);
-        windows.start();
+        main = windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows, errors));
+        windows.show(main);
     }
     void pressJotter() { QTest::mouseClick(main->findChild<QToolButton*>("SpeedButton8"), Qt::LeftButton); }
     QList<TForm5*> jotters() const { return main->findChildren<TForm5*>(QString(), Qt::FindDirectChildrenOnly); }
@@ -110,11 +109,10 @@ TEST(FaultyHelpData, NoFrontendFolderGivesOneMessagePerTopicAndNothingElse)
 {
     const test::InFreshFolder here;
     test::RecordedErrors errors;
-    WindowSet windows;
-    THelpful reader(windows);
-    windows.add(WindowSet::mainform, std::make_unique<QWidget>());
-    windows.start();
-    ASSERT_TRUE(test::waitFor([&] { return windows.started(); }));
+    DeferredStart deferred{errors};
+    THelpful reader(errors, deferred);
+    deferred.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return deferred.started(); }));
     EXPECT_EQ(errors.messages(), QStringList{"Cannot open file frontend/blank.bmp."});
     for (const char* button : {"Button1", "Button2", "Button3", "Button4", "Button5", "Button6"}) {
         SCOPED_TRACE(button);

@@ -3,8 +3,8 @@
 
 #include <QDataStream>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 #include "app/shell/windowset.h"
@@ -37,23 +37,23 @@ QByteArray wave(int milliseconds)
 // The ringing window on its own, its timer driven by the test.
 struct RingingWindow {
     test::RecordedErrors errors;
-    WindowSet windows;
+    WindowSet windows{errors};
+    DeferredStart deferred{errors};
     test::SoundAt device;
     TForm2 ringing;
     int beeps = 0;
 
-    explicit RingingWindow(const std::string& path) : device(path), ringing(windows, device)
+    explicit RingingWindow(const std::string& path) : device(path), ringing(windows, errors, deferred, device)
     {
-        windows.add(WindowSet::mainform, std::make_unique<QWidget>());
         ringing.findChild<QTimer*>("Timer1")->stop();
         ringing.setSystemBeep([this] { ++beeps; });
-        windows.start(); // the sound opens once the main window is up
-        EXPECT_TRUE(test::waitFor([this] { return windows.started(); }));
+        deferred.start(); // as when the main window is up: the sound opens
+        EXPECT_TRUE(QTest::qWaitFor([this] { return deferred.started(); }));
         ringing.FormActivate(&ringing);
     }
     void tick()
     {
-        runGuarded([&] { ringing.Timer1Timer(&ringing); });
+        errors.runGuarded([&] { ringing.Timer1Timer(&ringing); });
     }
 };
 
@@ -81,7 +81,7 @@ TEST(SoundFaults, WithoutAUsableSoundTheAlarmBeepsEachTickAndTellsOnce)
         SCOPED_TRACE(c.what);
         const test::ScopedEnv driver("SDL_AUDIODRIVER", c.driver);
         RingingWindow window(c.file);
-        ASSERT_TRUE(test::waitFor([&] { return !window.errors.messages().isEmpty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window.errors.messages().isEmpty(); }));
         ASSERT_EQ(window.errors.messages().size(), 1) << "the open failure is told once";
         EXPECT_FALSE(window.errors.messages()[0].isEmpty());
         EXPECT_TRUE(window.errors.messages()[0].endsWith('.'));
@@ -108,14 +108,14 @@ TEST(SoundFaults, ASoundLongerThanATickPlaysOnAndStartsOverAfterItEnds)
 
     window.tick();
     ASSERT_EQ(device.length(), 20000u) << "read for the first sound";
-    ASSERT_TRUE(test::waitFor([&] { return device.position() > 4000; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.position() > 4000; }, 3000));
     const auto reached = device.position();
     ASSERT_LT(reached, device.length()) << "still playing a second later";
     window.tick(); // a play request while it plays lets it go on
     EXPECT_GE(device.position(), reached);
     EXPECT_TRUE(device.streaming());
 
-    ASSERT_TRUE(test::waitFor([&] { return device.position() == device.length(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.position() == device.length(); }, 5000));
     window.tick(); // the first tick after the end starts from the start
     EXPECT_LT(device.position(), reached);
     EXPECT_TRUE(device.streaming());

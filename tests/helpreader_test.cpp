@@ -19,7 +19,7 @@
 
 #include "app/core/errors.h"
 #include "app/core/reminderfile.h"
-#include "app/shell/windowset.h"
+#include "app/shell/errorrule.h"
 #include "tests/doubles.h"
 #include "windows/fronthlp.h"
 
@@ -85,16 +85,15 @@ protected:
     THelpful& reader()
     {
         if (!m_reader)
-            m_reader = std::make_unique<THelpful>(m_windows);
+            m_reader = std::make_unique<THelpful>(m_errors, m_deferred);
         return *m_reader;
     }
     // The reader at start-up: it reads its Introduction once the main window is up.
     void startUp()
     {
         reader();
-        m_windows.add(WindowSet::mainform, std::make_unique<QWidget>());
-        m_windows.start();
-        ASSERT_TRUE(test::waitFor([&] { return m_windows.started(); }));
+        m_deferred.start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m_deferred.started(); }));
     }
     template <class T> T* child(const char* name) { return reader().findChild<T*>(QString::fromLatin1(name)); }
     QTextEdit* memo(int n) { return child<QTextEdit>(n == 1 ? "Memo1" : n == 2 ? "Memo2" : "Memo3"); }
@@ -113,7 +112,7 @@ protected:
     QTemporaryDir m_dir;
     std::optional<test::InFolder> m_here;
     test::RecordedErrors m_errors;
-    WindowSet m_windows;
+    DeferredStart m_deferred{m_errors};
     std::unique_ptr<THelpful> m_reader;
 };
 
@@ -344,8 +343,8 @@ TEST_F(HelpReader, APictureShownBeforeAFailureCanBeScrolledToItsEnd)
         return scroll->verticalScrollBar()->maximum() == 618 - visible.height() &&
                scroll->horizontalScrollBar()->maximum() == 716 - visible.width();
     };
-    EXPECT_TRUE(test::waitFor(reaches)) << scroll->verticalScrollBar()->maximum() << " "
-                                        << scroll->horizontalScrollBar()->maximum();
+    EXPECT_TRUE(QTest::qWaitFor(reaches))
+        << scroll->verticalScrollBar()->maximum() << " " << scroll->horizontalScrollBar()->maximum();
 }
 
 // Below and beside a short topic the box is as white as behind its elements.
@@ -415,7 +414,7 @@ TEST_F(HelpReader, PressingATopicAgainReadsItsFilesAgainFromTheTop)
     EXPECT_EQ(memo(2)->height(), 540);
     auto* scroll = child<QScrollArea>("ScrollBox1");
     reader().show();
-    ASSERT_TRUE(test::waitFor([&] { return scroll->verticalScrollBar()->maximum() > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scroll->verticalScrollBar()->maximum() > 0; }));
     scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
     install("pktxtxt3.txt", "three-lines.txt");
     install("pktxhlp2.bmp", "tall.bmp");

@@ -15,17 +15,16 @@ namespace pocketrix::test {
 struct MainAndReminder {
     MainAndReminder(int year, int month, int day) : clock(year, month, day, 9, 30, 0)
     {
-        windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-        windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows));
-        main = windows.get<Tmainform>(WindowSet::mainform);
-        form3 = windows.get<TForm3>(WindowSet::Form3);
+        main = windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows, errors));
+        form3 = windows.add(WindowSet::Form3, std::make_unique<TForm3>(windows, errors));
+        main->setOtherWindows({.reminder = form3});
     }
 
     RecordedErrors errors;
     SettableClock clock;
     LocaleValues locale;
     Services services{clock, locale};
-    WindowSet windows;
+    WindowSet windows{errors};
     Tmainform* main = nullptr;
     TForm3* form3 = nullptr;
 };

@@ -23,10 +23,11 @@ struct MainWindowFixture : ::testing::Test {
     test::SettableClock clock{2026, 12, 7, 22, 28, 5};
     LocaleValues locale;
     Services services{clock, locale};
-    WindowSet windows;
+    test::RecordedErrors errors;
+    WindowSet windows{errors};
     std::unique_ptr<Tmainform> main;
 
-    void SetUp() override { main = std::make_unique<Tmainform>(services, windows); }
+    void SetUp() override { main = std::make_unique<Tmainform>(services, windows, errors); }
 };
 
 TEST_F(MainWindowFixture, StartsWithTheTitleAndTheFivePages)
@@ -174,12 +175,13 @@ TEST(Shutdown, ClosingTheMainWindowEndsTheRunWhateverElseIsOpen)
     test::SettableClock clock{2026, 12, 7, 22, 28, 5};
     LocaleValues locale;
     Services services{clock, locale};
-    WindowSet windows;
-    windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
+    test::RecordedErrors errors;
+    WindowSet windows{errors};
+    auto* main = windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows, errors));
     windows.add(WindowSet::Form4, std::make_unique<QWidget>());
-    windows.start();
+    windows.show(main);
     windows.show(windows.window(WindowSet::Form4));
-    QTimer::singleShot(50, windows.window(WindowSet::mainform), &QWidget::close);
+    QTimer::singleShot(50, main, &QWidget::close);
     // A second window is still visible, yet the event loop ends, with exit code 0.
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(windows.window(WindowSet::Form4)->isVisible());

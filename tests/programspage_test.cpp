@@ -34,21 +34,16 @@ struct ProgramsFixture : ::testing::Test {
     test::SettableClock clock{2026, 12, 7, 22, 28, 5};
     LocaleValues locale;
     RecordingStarter starter;
-    Services services{clock, locale, starter};
-    WindowSet windows;
-    Tmainform* main = nullptr;
+    Services services{clock, locale, &starter};
     test::RecordedErrors errors;
-    QStringList information;
-    ErrorPresenter previousInformation;
+    WindowSet windows{errors};
+    Tmainform* main = nullptr;
 
     void SetUp() override
     {
-        previousInformation = setInformationPresenter([this](const QString& text) { information << text; });
-        windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-        main = windows.get<Tmainform>(WindowSet::mainform);
-        windows.start();
+        main = windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows, errors));
+        windows.show(main);
     }
-    void TearDown() override { setInformationPresenter(previousInformation); }
 
     void press(const char* name) { QTest::mouseClick(main->findChild<QToolButton*>(name), Qt::LeftButton); }
     QList<TForm5*> jotters() const { return main->findChildren<TForm5*>(QString(), Qt::FindDirectChildrenOnly); }
@@ -56,8 +51,9 @@ struct ProgramsFixture : ::testing::Test {
 
 TEST(JotterColours, CycleThroughTheTableAndWrapAtThirteen)
 {
-    const Rgb expected[] = {{0, 128, 0},   {128, 0, 128},   {0, 128, 128}, {255, 0, 0},     {255, 255, 0}, {0, 0, 255},
-                            {255, 0, 255}, {192, 192, 192}, {0, 0, 0},     {255, 255, 255}, {128, 0, 0},   {0, 0, 128}};
+    const QColor expected[] = {{0, 128, 0},   {128, 0, 128},   {0, 128, 128}, {255, 0, 0},
+                               {255, 255, 0}, {0, 0, 255},     {255, 0, 255}, {192, 192, 192},
+                               {0, 0, 0},     {255, 255, 255}, {128, 0, 0},   {0, 0, 128}};
     int count = 0;
     for (int press = 1; press <= 12; ++press) {
         const JotterColouring next = nextJotterColouring(count);
@@ -91,7 +87,7 @@ TEST_F(ProgramsFixture, EveryPressOpensANewJotterAtTheSamePlace)
         EXPECT_EQ(jotter->palette().color(QPalette::Window), expected[i]);
         EXPECT_TRUE(jotter->memo()->toPlainText().isEmpty());
     }
-    EXPECT_TRUE(test::waitFor([&] { return windows.activeWindow() == opened.last(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return windows.activeWindow() == opened.last(); }));
 }
 
 TEST_F(ProgramsFixture, AClosedJotterIsHiddenForGood)
@@ -109,15 +105,15 @@ TEST_F(ProgramsFixture, AClosedJotterIsHiddenForGood)
 
 TEST_F(ProgramsFixture, ComingBackFromAJotterCancelsASetAlarm)
 {
-    ASSERT_TRUE(test::waitFor([&] { return windows.activeWindow() == main; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.activeWindow() == main; }));
     auto* alarmPage = main->findChild<QWidget*>("TabSheet5");
     QTest::mouseClick(alarmPage->findChild<QPushButton*>("Button1"), Qt::LeftButton);
     ASSERT_EQ(main->state().AlarmSet, 1);
     press("SpeedButton8");
-    ASSERT_TRUE(test::waitFor([&] { return windows.activeWindow() == jotters().value(0); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.activeWindow() == jotters().value(0); }));
     EXPECT_EQ(main->state().AlarmSet, 1);
     main->activateWindow();
-    ASSERT_TRUE(test::waitFor([&] { return windows.activeWindow() == main; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.activeWindow() == main; }));
     EXPECT_EQ(main->state().AlarmSet, 0);
     EXPECT_FALSE(alarmPage->findChild<QPushButton*>("Button2")->isVisibleTo(alarmPage));
 }
@@ -128,7 +124,7 @@ TEST_F(ProgramsFixture, LaunchersPassTheBareNames)
     press("SpeedButton6");
     EXPECT_EQ(starter.started, (QStringList{"lookabt.exe", "cogitron.exe"}));
     EXPECT_TRUE(errors.messages().isEmpty()) << "a missing program shows nothing";
-    EXPECT_TRUE(information.isEmpty());
+    EXPECT_TRUE(errors.information().isEmpty());
 }
 
 TEST_F(ProgramsFixture, OutsideApplicationsSaySo)
@@ -136,6 +132,7 @@ TEST_F(ProgramsFixture, OutsideApplicationsSaySo)
     press("SpeedButton3");
     press("SpeedButton4");
     press("SpeedButton7");
+    const QStringList& information = errors.information();
     ASSERT_EQ(information.size(), 3);
     EXPECT_TRUE(information[0].startsWith("Dialfolio"));
     EXPECT_TRUE(information[1].startsWith("Swapulator"));
@@ -187,7 +184,7 @@ TEST(ProgramSearch, StartsAProgramFromThePathButNotOneInTheCurrentDirectory)
     SystemProgramStarter starter;
     EXPECT_FALSE(starter.start("lookabt.exe"));
     EXPECT_TRUE(starter.start("cogitron.exe"));
-    EXPECT_TRUE(test::waitFor([&] { return QFile::exists(marker); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 5000));
     EXPECT_FALSE(QFile::exists(current.filePath("planted-ran")));
     EXPECT_FALSE(starter.start("missing.exe"));
 }

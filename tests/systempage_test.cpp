@@ -176,31 +176,33 @@ TEST(SystemStartup, LowSpaceWarnsAtTheFirstTickNotAtStartup)
     test::SettableClock clock{2026, 3, 4, 10, 50, 0};
     LocaleValues locale;
     test::FakeDrive drive{0, 8 * GB};
-    Services services{clock, locale, {}, drive};
-    WindowSet windows;
-    windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-    auto* page = windows.window(WindowSet::mainform)->findChild<SystemPage*>("TabSheet2");
+    Services services{clock, locale, nullptr, &drive};
+    test::RecordedErrors errors;
+    WindowSet windows{errors};
+    auto* main = windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows, errors));
+    auto* page = main->findChild<SystemPage*>("TabSheet2");
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->findChild<QLabel*>("Label4")->text(), "0hrs 0mins");
     EXPECT_EQ(page->findChild<QLabel*>("Label2")->text(), "0MB free (0%)");
     EXPECT_EQ(page->findChild<PieGauge*>("Gauge1")->progress(), 100);
     EXPECT_EQ(page->findChild<QComboBox*>("ComboBox2")->currentIndex(), 0);
     EXPECT_TRUE(page->findChild<QCheckBox*>("CheckBox1")->isChecked());
-    windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
-    EXPECT_FALSE(windows.window(WindowSet::Form4)->isVisible());
+    auto* warning = windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows, errors));
+    main->setOtherWindows({.warning = warning});
+    EXPECT_FALSE(warning->isVisible());
 
     clock.setTime(10, 51, 0);
     page->Timer2Timer(nullptr);
-    EXPECT_TRUE(windows.window(WindowSet::Form4)->isVisible());
-    EXPECT_EQ(windows.get<TForm4>(WindowSet::Form4)->gauge()->progress(), 100);
+    EXPECT_TRUE(warning->isVisible());
+    EXPECT_EQ(warning->gauge()->progress(), 100);
     EXPECT_EQ(page->findChild<QLabel*>("Label4")->text(), "0hrs 1mins");
 }
 
 TEST(WarningWindow, DefinitionAndOk)
 {
-    WindowSet windows;
-    windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
-    QWidget* form = windows.window(WindowSet::Form4);
+    test::RecordedErrors errors;
+    WindowSet windows{errors};
+    QWidget* form = windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows, errors));
     EXPECT_EQ(form->windowTitle(), "Warning!");
     EXPECT_EQ(form->size(), QSize(164, 186));
     EXPECT_EQ(form->palette().color(QPalette::Window), QColor(255, 255, 255));

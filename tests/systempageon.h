@@ -23,7 +23,7 @@ struct SystemPageOn {
     SystemPageOn(std::int64_t freeBytes, std::int64_t totalBytes) : drive(freeBytes, totalBytes)
     {
         page.attach(context);
-        windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows));
+        context.others.warning = windows.add(WindowSet::Form4, std::make_unique<TForm4>(windows, errors));
         state.StartTime = "10:50:00";
         comboBox()->setCurrentIndex(0); // 5 MB
     }
@@ -32,16 +32,17 @@ struct SystemPageOn {
     QCheckBox* checkBox() { return page.findChild<QCheckBox*>("CheckBox1"); }
     QComboBox* comboBox() { return page.findChild<QComboBox*>("ComboBox2"); }
     PieGauge* pageGauge() { return page.findChild<PieGauge*>("Gauge1"); }
-    TForm4* warning() { return windows.get<TForm4>(WindowSet::Form4); }
+    TForm4* warning() { return context.others.warning; }
     void refresh() { page.Timer2Timer(nullptr); }
 
     SettableClock clock{2026, 3, 4, 10, 50, 0};
     LocaleValues locale;
     FakeDrive drive;
-    Services services{clock, locale, {}, drive};
+    Services services{clock, locale, nullptr, &drive};
     ClockState state;
-    WindowSet windows;
-    PageContext context{state, services, windows};
+    RecordedErrors errors;
+    WindowSet windows{errors};
+    PageContext context{state, services, windows, errors, {}};
     SystemPage page;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -54,13 +55,13 @@ TEST_F(DiskAudio, EachRingingTickPutsTheSoundOnADeviceThatClosesWhenDrained)
     ASSERT_GT(samples.size(), 1000);
 
     SdlWavePlayer wave;
-    WindowSet windows;
-    TForm2 ringing(windows, wave);
+    WindowSet windows{errors};
+    DeferredStart deferred{errors};
+    TForm2 ringing(windows, errors, deferred, wave);
     ringing.findChild<QTimer*>("Timer1")->stop();
-    windows.add(WindowSet::mainform, std::make_unique<QWidget>());
     EXPECT_FALSE(wave.length() > 0) << "the sound waits for the main window";
-    windows.start();
-    ASSERT_TRUE(test::waitFor([&] { return windows.started(); }));
+    deferred.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return deferred.started(); }));
     ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join(' ').toStdString();
     EXPECT_FALSE(wave.streaming()) << "opened, but idle";
 
@@ -68,9 +69,9 @@ TEST_F(DiskAudio, EachRingingTickPutsTheSoundOnADeviceThatClosesWhenDrained)
     for (int tick = 1; tick <= 2; ++tick) {
         SCOPED_TRACE(tick);
         QFile::remove(output); // the driver writes a fresh file at each device open
-        runGuarded([&] { ringing.Timer1Timer(&ringing); });
+        errors.runGuarded([&] { ringing.Timer1Timer(&ringing); });
         EXPECT_TRUE(wave.streaming());
-        ASSERT_TRUE(test::waitFor([&] { return !wave.streaming(); }, 3000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !wave.streaming(); }, 3000));
         const QByteArray written = readAll(output);
         EXPECT_TRUE(written.contains(samples)) << written.size() << " bytes written";
         EXPECT_EQ(wave.position(), wave.length());
@@ -88,7 +89,7 @@ TEST_F(DiskAudio, PlayWhileSoundingLetsTheSoundGoOn)
     SdlWavePlayer wave;
     wave.open(POCKETRIX_SOUND_SOURCE);
     ASSERT_TRUE(wave.play());
-    ASSERT_TRUE(test::waitFor([&] { return wave.position() > 0; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wave.position() > 0; }, 2000));
     const auto reached = wave.position();
     ASSERT_LT(reached, wave.length());
     EXPECT_TRUE(wave.play());
@@ -154,30 +155,32 @@ TEST(MissingSound, StartUpTellsOnceAndTheRingingFallsBackToTheSystemBeep)
         SCOPED_TRACE(checkProgram);
         test::ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
         test::RecordedErrors errors;
+        DeferredStart deferred{errors};
         test::SettableClock clock(2026, 12, 7, 7, 0, 0);
         LocaleValues locale;
         Services services{clock, locale};
         test::SoundAt wave("/nonexistent/albeep.wav", checkProgram);
-        WindowSet windows;
-        windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows));
-        windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, wave));
-        auto* ringing = windows.get<TForm2>(WindowSet::Form2);
+        WindowSet windows{errors};
+        auto* main = windows.add(WindowSet::mainform, std::make_unique<Tmainform>(services, windows, errors));
+        auto* ringing = windows.add(WindowSet::Form2, std::make_unique<TForm2>(windows, errors, deferred, wave));
+        main->setOtherWindows({.ringing = ringing});
         ringing->findChild<QTimer*>("Timer1")->stop();
         int beeps = 0;
         ringing->setSystemBeep([&] { ++beeps; });
 
         EXPECT_TRUE(errors.messages().isEmpty()) << "nothing is shown before the main window";
-        windows.start();
-        ASSERT_TRUE(test::waitFor([&] { return !errors.messages().isEmpty(); }));
+        windows.show(main);
+        deferred.start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !errors.messages().isEmpty(); }));
         ASSERT_EQ(errors.messages().size(), 1);
         EXPECT_TRUE(errors.messages()[0].contains("/nonexistent/albeep.wav")) << errors.messages()[0].toStdString();
         EXPECT_TRUE(errors.messages()[0].endsWith('.'));
         errors.clear();
 
         windows.show(ringing);
-        ASSERT_TRUE(test::waitFor([&] { return ringing->Ringing == 1; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ringing->Ringing == 1; }));
         for (int tick = 0; tick < 3; ++tick)
-            runGuarded([&] { ringing->Timer1Timer(ringing); });
+            errors.runGuarded([&] { ringing->Timer1Timer(ringing); });
         EXPECT_EQ(beeps, 3);
         EXPECT_EQ(errors.messages(), QStringList{"No MCI device open."});
     }
@@ -216,7 +219,7 @@ TEST(SdlWavePlayerOpen, ACheckApartTellsItsFailureWhenItEnds)
         std::optional<std::string> failure;
         wave.setLateFailureHandler([&](const std::string& text) { failure = text; });
         ASSERT_NO_THROW(wave.open(c.file));
-        ASSERT_TRUE(test::waitFor([&] { return !wave.checking(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !wave.checking(); }, 5000));
         const bool told = failure.has_value();
         if (c.failureContains == nullptr) {
             EXPECT_FALSE(told) << *failure;
@@ -245,11 +248,11 @@ TEST_F(DiskAudio, TheAudioRunsOnlyAroundTheSounds)
         wave.seekToStart();
         ASSERT_TRUE(wave.play());
         EXPECT_TRUE(wave.holdsAudio());
-        ASSERT_TRUE(test::waitFor([&] { return !wave.streaming(); }, 3000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !wave.streaming(); }, 3000));
         EXPECT_EQ(wave.position(), wave.length());
         EXPECT_GT(wave.length(), 1000u);
         EXPECT_TRUE(wave.holdsAudio()) << "kept between the alarm's sounds";
-        ASSERT_TRUE(test::waitFor([&] { return !wave.holdsAudio(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !wave.holdsAudio(); }, 5000));
     }
     EXPECT_TRUE(readAll(output).size() > 1000) << "the second sound reached the output";
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join(' ').toStdString();

@@ -1,7 +1,12 @@
+#include <memory>
+#include <optional>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
 
@@ -14,7 +19,8 @@ namespace pocketrix {
 namespace {
 
 struct WindowSetFixture : ::testing::Test {
-    WindowSet windows;
+    test::RecordedErrors errors;
+    WindowSet windows{errors};
     QWidget* main = nullptr;
     QWidget* second = nullptr;
     int mainActivations = 0;
@@ -28,15 +34,15 @@ struct WindowSetFixture : ::testing::Test {
         second = windows.window(WindowSet::Form2);
         main->setGeometry(40, 40, 200, 100);
         second->setGeometry(300, 40, 200, 100);
-        windows.setActivationHandler(main, [this] { ++mainActivations; });
-        windows.setActivationHandler(second, [this] { ++secondActivations; });
-        windows.start();
-        ASSERT_TRUE(test::waitFor([&] { return mainActivations == 1; }));
+        windows.track(main, [this] { ++mainActivations; });
+        windows.track(second, [this] { ++secondActivations; });
+        windows.show(main);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return mainActivations == 1; }));
     }
 
     bool active(QWidget* window) const
     {
-        return test::waitFor([&] { return QGuiApplication::focusWindow() == window->windowHandle(); });
+        return QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == window->windowHandle(); });
     }
 };
 
@@ -107,24 +113,26 @@ TEST_F(WindowSetFixture, ComingBackFromAnotherApplicationRunsNoHandler)
 TEST(StartUp, DeferredWorkWaitsForTheMainWindowAndTheStartUpMessages)
 {
     test::RecordedErrors errors;
-    WindowSet windows;
-    windows.add(WindowSet::mainform, std::make_unique<QWidget>());
+    WindowSet windows{errors};
+    DeferredStart start{errors};
+    QWidget* main = windows.add(WindowSet::mainform, std::make_unique<QWidget>());
     QStringList seen;
-    windows.reportAfterStart(QStringLiteral("found while creating"));
-    windows.whenStarted([&] {
-        seen << (windows.window(WindowSet::mainform)->isVisible() ? "shown" : "hidden");
-        windows.reportAfterStart(QStringLiteral("found while opening"));
+    start.reportAfterStart(QStringLiteral("found while creating"));
+    start.whenStarted([&] {
+        seen << (main->isVisible() ? "shown" : "hidden");
+        start.reportAfterStart(QStringLiteral("found while opening"));
     });
-    windows.whenStarted([&] { throw Error("deferred work failed"); });
-    windows.start();
+    start.whenStarted([&] { throw Error("deferred work failed"); });
+    windows.show(main);
+    start.start();
     EXPECT_TRUE(seen.isEmpty()) << "nothing deferred runs inside start";
-    ASSERT_TRUE(test::waitFor([&] { return windows.started(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return start.started(); }));
     EXPECT_EQ(seen, QStringList{"shown"});
     EXPECT_EQ(errors.messages(),
               (QStringList{"found while creating.", "found while opening.", "deferred work failed."}));
 
     errors.clear();
-    windows.whenStarted([&] { windows.reportAfterStart(QStringLiteral("late")); });
+    start.whenStarted([&] { start.reportAfterStart(QStringLiteral("late")); });
     EXPECT_EQ(errors.messages(), QStringList{"late."});
 }
 
@@ -145,22 +153,24 @@ TEST(ErrorRule, AFailingTimerHandlerGivesOneMessagePerTick)
     Failing failing;
     QTimer timer;
     timer.setInterval(5);
-    bindHandler(&timer, &QTimer::timeout, &failing, &Failing::Tick);
+    errors.bindHandler(&timer, &QTimer::timeout, &failing, &Failing::Tick);
     timer.start();
-    ASSERT_TRUE(test::waitFor([&] { return failing.runs >= 3; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return failing.runs >= 3; }));
     timer.stop();
     EXPECT_EQ(errors.messages().size(), failing.runs);
     EXPECT_EQ(errors.messages().first(), "Cannot open file frontend/missing.txt.");
 }
 
 // The real box: shown without waiting, so the failing timer keeps its interval and the
-// other windows stay usable; the same message again opens no second box while it is up.
+// other windows stay usable; the same message again opens no second box while it is up,
+// and the end of the run closes it.
 TEST(ErrorRule, TheBoxWaitsForNobodyAndShowsAMessageOnce)
 {
+    auto rule = std::make_unique<ErrorRule>();
     Failing failing;
     QTimer timer;
     timer.setInterval(50);
-    bindHandler(&timer, &QTimer::timeout, &failing, &Failing::Tick);
+    rule->bindHandler(&timer, &QTimer::timeout, &failing, &Failing::Tick);
     QWidget other;
     other.show();
     int ticksWithTheBoxUp = -1;
@@ -190,9 +200,9 @@ TEST(ErrorRule, TheBoxWaitsForNobodyAndShowsAMessageOnce)
 
     // Once the box is answered, the message opens a box again.
     EXPECT_TRUE(test::boxesOnScreen().isEmpty());
-    runGuarded([&] { failing.Tick(&timer); });
+    rule->runGuarded([&] { failing.Tick(&timer); });
     EXPECT_EQ(test::boxesOnScreen().size(), 1);
-    closeMessageBoxes();
+    rule.reset();
     EXPECT_TRUE(test::boxesOnScreen().isEmpty());
 }
 
@@ -203,11 +213,11 @@ TEST(ErrorRule, ASilentAbortShowsNothing)
     QTimer timer;
     timer.setInterval(1);
     timer.setSingleShot(true);
-    bindHandler(&timer, &QTimer::timeout, &failing, &Failing::Quiet);
+    errors.bindHandler(&timer, &QTimer::timeout, &failing, &Failing::Quiet);
     bool fired = false;
     QObject::connect(&timer, &QTimer::timeout, [&] { fired = true; });
     timer.start();
-    ASSERT_TRUE(test::waitFor([&] { return fired; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fired; }));
     EXPECT_TRUE(errors.messages().isEmpty());
 }
 
@@ -215,10 +225,10 @@ TEST(ErrorRule, ASilentAbortShowsNothing)
 TEST(ErrorRule, RunGuardedTellsWhetherTheHandlerRanThrough)
 {
     test::RecordedErrors errors;
-    EXPECT_TRUE(runGuarded([] {}));
-    EXPECT_FALSE(runGuarded([] { throw Error("Disk full"); }));
-    EXPECT_FALSE(runGuarded([] { throw SilentAbort(); }));
-    EXPECT_FALSE(runGuarded([] { throw 1; }));
+    EXPECT_TRUE(errors.runGuarded([] {}));
+    EXPECT_FALSE(errors.runGuarded([] { throw Error("Disk full"); }));
+    EXPECT_FALSE(errors.runGuarded([] { throw SilentAbort(); }));
+    EXPECT_FALSE(errors.runGuarded([] { throw 1; }));
     EXPECT_EQ(errors.messages(), (QStringList{"Disk full.", "Unknown error."}));
 }
 

@@ -32,8 +32,9 @@ protected:
     LocaleValues locale;
     Services services{clock, locale};
     ClockState state;
-    WindowSet windows;
-    PageContext context{state, services, windows};
+    test::RecordedErrors errors;
+    WindowSet windows{errors};
+    PageContext context{state, services, windows, errors, {}};
     WorldTimePage page;
 
     void SetUp() override { page.attach(context); }

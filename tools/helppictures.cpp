@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/shell/errorrule.h"
 #include "program/startup.h"
 
 namespace {
@@ -159,11 +158,11 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    setErrorPresenter([](const QString& message) { std::fprintf(stderr, "message: %s\n", qPrintable(message)); });
 
     // The fallback locale and no program starter: the pictures read the same on every machine.
     Program program{Machine{std::make_unique<FixedClock>(), LocaleValues{}, std::make_unique<FixedDrive>(), nullptr,
-                            std::make_unique<QuietWave>()}};
+                            std::make_unique<QuietWave>()},
+                    [](const QString& message) { std::fprintf(stderr, "message: %s\n", qPrintable(message)); }};
     const WindowSet& windows = program.windows();
 
     QWidget* main = windows.window(WindowSet::mainform);

@@ -21,8 +21,8 @@ int main(int argc, char** argv)
     QDir().mkpath(out.path());
 
     Program program{Machine{}};
-    WindowSet& windows = program.windows();
-    windows.start();
+    const WindowSet& windows = program.windows();
+    program.start();
 
     QWidget* main = windows.window(WindowSet::mainform);
     auto save = [&](QWidget* widget, const QString& name) {

@@ -24,7 +24,6 @@
 #include "app/core/reminderfile.h"
 #include "app/shell/definition.h"
 #include "app/shell/errorrule.h"
-#include "app/shell/windowset.h"
 #include "platform/regularfile.h"
 #include "ui_fronthlp.h"
 
@@ -94,15 +93,16 @@ void loadPicture(QLabel* image, const std::string& path)
     image->resize(picture.size());
 }
 
-THelpful::THelpful(WindowSet& windows) : ui(std::make_unique<Ui::Helpful>()), m_windows(windows)
+THelpful::THelpful(ErrorRule& errors, DeferredStart& start)
+    : ui(std::make_unique<Ui::Helpful>()), m_errors(errors), m_start(start)
 {
     ui->setupUi(this);
-    bindHandler(ui->Button1, &QPushButton::clicked, this, &THelpful::Button1Click);
-    bindHandler(ui->Button2, &QPushButton::clicked, this, &THelpful::Button2Click);
-    bindHandler(ui->Button3, &QPushButton::clicked, this, &THelpful::Button3Click);
-    bindHandler(ui->Button4, &QPushButton::clicked, this, &THelpful::Button4Click);
-    bindHandler(ui->Button5, &QPushButton::clicked, this, &THelpful::Button5Click);
-    bindHandler(ui->Button6, &QPushButton::clicked, this, &THelpful::Button6Click);
+    errors.bindHandler(ui->Button1, &QPushButton::clicked, this, &THelpful::Button1Click);
+    errors.bindHandler(ui->Button2, &QPushButton::clicked, this, &THelpful::Button2Click);
+    errors.bindHandler(ui->Button3, &QPushButton::clicked, this, &THelpful::Button3Click);
+    errors.bindHandler(ui->Button4, &QPushButton::clicked, this, &THelpful::Button4Click);
+    errors.bindHandler(ui->Button5, &QPushButton::clicked, this, &THelpful::Button5Click);
+    errors.bindHandler(ui->Button6, &QPushButton::clicked, this, &THelpful::Button6Click);
 
     finishWindow(this);
     // White over the box's whole visible area, not only as far as the content reaches;
@@ -114,7 +114,7 @@ THelpful::THelpful(WindowSet& windows) : ui(std::make_unique<Ui::Helpful>()), m_
     visible->setAutoFillBackground(true);
     for (QTextEdit* memo : {ui->Memo1, ui->Memo2, ui->Memo3})
         memo->document()->setDocumentMargin(0);
-    runGuarded([this] { FormCreate(this); });
+    errors.runGuarded([this] { FormCreate(this); });
 }
 
 THelpful::~THelpful() = default;
@@ -124,7 +124,7 @@ void THelpful::FormCreate(QObject* /*sender*/)
     // The Introduction's files are read as soon as the main window is up, so that a
     // missing or damaged one is told at start-up without holding the main window back;
     // laying out its text, in fonts nothing else uses, waits until the window first shows.
-    m_windows.whenStarted([this] {
+    m_start.whenStarted([this] {
         if (!m_topicChosen)
             m_pendingIntroduction = readTopic(kTopics[0]);
     });
@@ -134,7 +134,7 @@ void THelpful::showEvent(QShowEvent* event)
 {
     if (m_pendingIntroduction) {
         const TopicTexts read = *std::exchange(m_pendingIntroduction, std::nullopt);
-        runGuarded([&] { showTopic(read, true); });
+        m_errors.runGuarded([&] { showTopic(read, true); });
     }
     QWidget::showEvent(event);
 }

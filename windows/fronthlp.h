@@ -17,7 +17,8 @@ class Helpful;
 
 namespace pocketrix {
 
-class WindowSet;
+class DeferredStart;
+class ErrorRule;
 
 // One topic of the help reader: its name (its button's caption), the files of its
 // elements, relative to the current directory, or null where the element keeps its reset state.
@@ -32,10 +33,14 @@ struct HelpTopic {
 
 // The help reader: one topic at a time from the files in "frontend/", a heading, a
 // picture, a text, a second picture and a second text stacked in a white scroll box.
+// `ScrollBox1` the box holding `Memo1` the heading, `Image1`, `Memo2`, `Image2` and
+// `Memo3`; `Button1` to `Button6` the topics Introduction, Programs, System, Calendar,
+// World Time and Alarm Clock; `Bevel1` the sunken panel they sit in.
 class THelpful : public QWidget {
     Q_OBJECT
 public:
-    explicit THelpful(WindowSet& windows);
+    // The Introduction is read once the main window is on screen.
+    THelpful(ErrorRule& errors, DeferredStart& start);
     ~THelpful() override;
 
     void FormCreate(QObject* sender);
@@ -68,7 +73,8 @@ private:
     bool m_topicChosen = false; // a topic button was pressed
 
     std::unique_ptr<Ui::Helpful> ui;
-    WindowSet& m_windows;
+    ErrorRule& m_errors;
+    DeferredStart& m_start;
 };
 
 // Loads a picture file into an image, which then takes the picture's size. On any

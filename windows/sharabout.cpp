@@ -12,10 +12,11 @@
 
 namespace pocketrix {
 
-Tsharabout::Tsharabout(WindowSet& windows) : ui(std::make_unique<Ui::sharabout>()), m_windows(windows)
+Tsharabout::Tsharabout(WindowSet& windows, ErrorRule& errors)
+    : ui(std::make_unique<Ui::sharabout>()), m_windows(windows)
 {
     ui->setupUi(this);
-    bindHandler(ui->Button1, &QPushButton::clicked, this, &Tsharabout::Button1Click);
+    errors.bindHandler(ui->Button1, &QPushButton::clicked, this, &Tsharabout::Button1Click);
 
     finishWindow(this);
     // The picture is drawn on silver, the button face it was made for; here the window's
@@ -23,8 +24,7 @@ Tsharabout::Tsharabout(WindowSet& windows) : ui(std::make_unique<Ui::sharabout>(
     QPixmap picture = QPixmap::fromImage(readBitmap(QStringLiteral(":/pictures/aboutpicture.bmp")));
     picture.setMask(picture.createMaskFromColor(QColor(192, 192, 192)));
     ui->Image1->setPixmap(picture);
-    ui->Label1->adjustSize();
-    ui->Label1->resize(ui->Label1->width(), 13);
+    fitToText(ui->Label1, true);
 }
 
 Tsharabout::~Tsharabout() = default;

@@ -190,4 +190,12 @@ void finishWindow(QWidget* window)
     window->move(window->property("definitionPos").toPoint());
 }
 
+void fitToText(QLabel* label, bool keepHeight)
+{
+    if (keepHeight)
+        label->resize(label->sizeHint().width(), label->height());
+    else
+        label->adjustSize();
+}
+
 } // namespace pocketrix

@@ -1,6 +1,6 @@
 #pragma once
 
-class QString;
+class QLabel;
 class QWidget;
 
 namespace pocketrix {
@@ -24,5 +24,9 @@ void finishWindow(QWidget* window);
 // program shows (message boxes, tooltips, menus). It also sets the platform's style,
 // adjusted for a menu bar of one menu. Run once, before the first window is created.
 void installLook();
+
+// Sizes a label to its text, as the definitions' labels size themselves: to the text's
+// height too, or keeping the height the definition gives.
+void fitToText(QLabel* label, bool keepHeight = false);
 
 } // namespace pocketrix

@@ -1,24 +1,17 @@
 #include "app/shell/errorrule.h"
 
-#include <vector>
-
+#include <QEvent>
 #include <QGuiApplication>
-#include <QHash>
 #include <QMessageBox>
-#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QVariant>
 
 #include "app/core/boxplacement.h"
-#include "app/core/errors.h"
 
 namespace pocketrix {
 
 namespace {
-
-QHash<QString, QPointer<QMessageBox>> openBoxes; // the boxes on screen, by their text
-std::function<QWidget*()> boxAnchor;
-std::vector<QPointer<QWidget>> keptClear;
 
 ScreenRect toScreenRect(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
 
@@ -51,21 +44,39 @@ QMargins windowFrame(const QWidget* window)
             outside.bottom() - inside.bottom()};
 }
 
+} // namespace
+
+ErrorRule::ErrorRule(Presenter errors, Presenter information)
+    : m_errors(errors ? std::move(errors) : [this](const QString& message) { showBox(true, message); }),
+      m_information(information ? std::move(information) : [this](const QString& message) { showBox(false, message); })
+{
+}
+
+ErrorRule::~ErrorRule()
+{
+    for (const QPointer<QMessageBox>& box : std::exchange(m_openBoxes, {}))
+        delete box.data();
+}
+
+void ErrorRule::report(const QString& message) { m_errors(message + QLatin1Char('.')); }
+
+void ErrorRule::inform(const QString& message) { m_information(message); }
+
 // Over the window the message belongs to, clear of the other boxes and of the windows
 // that must stay readable.
-void placeOnScreen(QMessageBox* box)
+void ErrorRule::place(QMessageBox* box)
 {
-    QWidget* anchor = boxAnchor ? boxAnchor() : nullptr;
+    QWidget* anchor = m_anchor ? m_anchor() : nullptr;
     QScreen* screen = anchor != nullptr ? anchor->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
     const QRect anchorFrame = anchor != nullptr ? anchor->frameGeometry() : screen->availableGeometry();
     const QMargins frame = windowFrame(anchor);
     std::vector<ScreenRect> taken;
-    for (const QPointer<QMessageBox>& other : openBoxes)
+    for (const QPointer<QMessageBox>& other : m_openBoxes)
         if (other != nullptr && other != box && other->isVisible())
             taken.push_back(toScreenRect(boxRect(other)));
-    for (const QPointer<QWidget>& window : keptClear)
+    for (const QPointer<QWidget>& window : m_keptClear)
         if (window != nullptr && window->isVisible())
             taken.push_back(toScreenRect(keptClearRect(window, frame)));
     const QSize size = box->isVisible() ? boxRect(box).size() : box->sizeHint().grownBy(frame);
@@ -76,91 +87,72 @@ void placeOnScreen(QMessageBox* box)
 }
 
 // A window kept clear that comes up over boxes moves them out of its way.
-class ClearOnShow final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show) {
-            const QRect covered =
-                keptClearRect(static_cast<QWidget*>(watched), windowFrame(boxAnchor ? boxAnchor() : nullptr));
-            for (const QPointer<QMessageBox>& box : openBoxes)
-                if (box != nullptr && box->isVisible() && boxRect(box).intersects(covered))
-                    placeOnScreen(box);
-        }
-        return false;
+bool ErrorRule::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show) {
+        const QRect covered =
+            keptClearRect(static_cast<QWidget*>(watched), windowFrame(m_anchor ? m_anchor() : nullptr));
+        for (const QPointer<QMessageBox>& box : m_openBoxes)
+            if (box != nullptr && box->isVisible() && boxRect(box).intersects(covered))
+                place(box);
     }
-};
+    return false;
+}
 
 // The box waits for nobody: the failing handler is abandoned already, and a box that
 // waited would hold up the timer that raised it and every window of the program with
 // it (the alarm among them). A message raised again while its box is up brings that
 // box to the front.
-void showBox(QMessageBox::Icon icon, const QString& message)
+void ErrorRule::showBox(bool error, const QString& message)
 {
-    QPointer<QMessageBox>& slot = openBoxes[message];
+    QPointer<QMessageBox>& slot = m_openBoxes[message];
     // An answered box is deleted a little later; it is no longer up meanwhile.
     if (slot != nullptr && slot->isVisible()) {
         slot->raise();
         return;
     }
-    auto* box = new QMessageBox(icon, QStringLiteral("Pocketrix"), message, QMessageBox::Ok);
+    auto* box = new QMessageBox(error ? QMessageBox::Critical : QMessageBox::Information, QStringLiteral("Pocketrix"),
+                                message, QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     slot = box;
-    placeOnScreen(box);
+    place(box);
     box->show();
 }
 
-ErrorPresenter presenter = [](const QString& message) { showBox(QMessageBox::Critical, message); };
-ErrorPresenter informationPresenter = [](const QString& message) { showBox(QMessageBox::Information, message); };
-
-} // namespace
-
-ErrorPresenter setErrorPresenter(ErrorPresenter replacement)
+void ErrorRule::keepClear(QWidget* window)
 {
-    return std::exchange(presenter, std::move(replacement));
+    std::erase_if(m_keptClear, [](const QPointer<QWidget>& gone) { return gone == nullptr; });
+    m_keptClear.emplace_back(window);
+    window->installEventFilter(this);
 }
 
-ErrorPresenter setInformationPresenter(ErrorPresenter replacement)
+void DeferredStart::reportAfterStart(const QString& message)
 {
-    return std::exchange(informationPresenter, std::move(replacement));
+    if (m_started)
+        m_errors.report(message);
+    else
+        m_pendingMessages.append(message);
 }
 
-void inform(const QString& message)
+void DeferredStart::whenStarted(std::function<void()> work)
 {
-    if (informationPresenter)
-        informationPresenter(message);
+    if (m_started)
+        m_errors.runGuarded(work);
+    else
+        m_deferredWork.push_back(std::move(work));
 }
 
-void reportError(const QString& message)
+void DeferredStart::start()
 {
-    if (presenter)
-        presenter(message + QLatin1Char('.'));
-}
-
-void reportError(const std::exception& error)
-{
-    if (dynamic_cast<const SilentAbort*>(&error) != nullptr)
-        return;
-    reportError(QString::fromStdString(error.what()));
-}
-
-void setBoxAnchor(std::function<QWidget*()> anchor) { boxAnchor = std::move(anchor); }
-
-void keepClearOfBoxes(QWidget* window)
-{
-    std::erase_if(keptClear, [](const QPointer<QWidget>& gone) { return gone == nullptr; });
-    keptClear.emplace_back(window);
-    window->installEventFilter(new ClearOnShow(window));
-}
-
-void closeMessageBoxes()
-{
-    for (const QPointer<QMessageBox>& box : std::exchange(openBoxes, {}))
-        delete box.data();
+    QTimer::singleShot(0, this, [this] {
+        // From here on, messages are shown as they come, deferred work included.
+        m_started = true;
+        for (const QString& message : std::exchange(m_pendingMessages, {}))
+            m_errors.report(message);
+        for (const std::function<void()>& work : std::exchange(m_deferredWork, {}))
+            m_errors.runGuarded(work);
+    });
 }
 
 } // namespace pocketrix

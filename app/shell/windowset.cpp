@@ -4,50 +4,26 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QTimer>
 #include <QWindow>
 
 #include "app/shell/errorrule.h"
 
 namespace pocketrix {
 
-WindowSet::WindowSet()
+WindowSet::WindowSet(ErrorRule& errors) : m_errors(errors)
 {
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &WindowSet::focusWindowChanged);
-    setBoxAnchor([this]() -> QWidget* {
-        return m_active != nullptr && m_active->isVisible() ? m_active.data() : window(mainform);
-    });
 }
 
-WindowSet::~WindowSet()
+void WindowSet::track(QWidget* window, std::function<void()> onActivate)
 {
-    // Windows go in reverse order of creation; the main window, and the Jotters it owns, last.
-    for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it)
-        it->reset();
-    closeMessageBoxes();
-    setBoxAnchor(nullptr);
-}
-
-void WindowSet::add(Slot slot, std::unique_ptr<QWidget> window)
-{
-    track(window.get());
-    m_windows[slot] = std::move(window);
-}
-
-WindowSet::Tracked& WindowSet::entry(QWidget* window)
-{
-    const auto found = std::ranges::find_if(m_tracked, [window](const Tracked& t) { return t.window == window; });
-    if (found != m_tracked.end())
-        return *found;
-    window->installEventFilter(this);
-    return m_tracked.emplace_back(Tracked{window, {}});
-}
-
-void WindowSet::track(QWidget* window) { entry(window); }
-
-void WindowSet::setActivationHandler(QWidget* window, std::function<void()> handler)
-{
-    entry(window).onActivate = std::move(handler);
+    auto found = std::ranges::find_if(m_tracked, [window](const Tracked& t) { return t.window == window; });
+    if (found == m_tracked.end()) {
+        window->installEventFilter(this);
+        found = m_tracked.insert(found, Tracked{window, {}});
+    }
+    if (onActivate)
+        found->onActivate = std::move(onActivate);
 }
 
 void WindowSet::show(QWidget* window)
@@ -92,36 +68,7 @@ void WindowSet::focusWindowChanged(QWindow* focus)
     m_active = tracked->window;
     // A copy: the handler may track further windows.
     if (const std::function<void()> onActivate = tracked->onActivate)
-        runGuarded(onActivate);
-}
-
-void WindowSet::reportAfterStart(const QString& message)
-{
-    if (m_started)
-        reportError(message);
-    else
-        m_pendingMessages.append(message);
-}
-
-void WindowSet::whenStarted(std::function<void()> work)
-{
-    if (m_started)
-        runGuarded(work);
-    else
-        m_deferredWork.push_back(std::move(work));
-}
-
-void WindowSet::start()
-{
-    show(m_windows[mainform].get());
-    QTimer::singleShot(0, this, [this] {
-        // From here on, messages are shown as they come, deferred work included.
-        m_started = true;
-        for (const QString& message : std::exchange(m_pendingMessages, {}))
-            reportError(message);
-        for (const std::function<void()>& work : std::exchange(m_deferredWork, {}))
-            runGuarded(work);
-    });
+        m_errors.runGuarded(onActivate);
 }
 
 } // namespace pocketrix

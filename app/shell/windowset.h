@@ -13,31 +13,44 @@ class QWindow;
 
 namespace pocketrix {
 
+class ErrorRule;
+
 // The program's windows, created once at start-up in a fixed order and kept until the
 // end, with the Show and Hide every window uses. It also decides when a window's
-// activation handler runs: when the window becomes the program's active window coming
-// from another window of the program, or at its first showing; never when the user
-// merely comes back from another application.
+// activation handler runs, under the error rule: when the window becomes the program's
+// active window coming from another window of the program, or at its first showing;
+// never when the user merely comes back from another application.
 class WindowSet : public QObject {
     Q_OBJECT
 public:
-    enum Slot { mainform, Form2, Form3, Form4, Form5, sharabout, Helpful, SlotCount };
+    // The given names of the windows, in the order they are created.
+    enum Slot {
+        mainform,  // Tmainform: the main window with its five pages
+        Form2,     // TForm2 (alring3): the ringing window
+        Form3,     // TForm3 (remind): the reminder window
+        Form4,     // TForm4 (warning): the low-space warning
+        Form5,     // TForm5 (jotter): the Jotter made at start-up, never shown
+        sharabout, // Tsharabout: the about window
+        Helpful,   // THelpful (fronthlp): the help reader
+        SlotCount
+    };
 
-    WindowSet();
-    ~WindowSet() override;
+    explicit WindowSet(ErrorRule& errors);
 
     // Takes ownership of the window of a slot; slots are filled in table order. The
     // window's close box then hides it, except for the main window, whose close ends
     // the program.
-    void add(Slot slot, std::unique_ptr<QWidget> window);
+    template <class T> T* add(Slot slot, std::unique_ptr<T> window)
+    {
+        track(window.get());
+        m_windows[slot] = std::move(window);
+        return static_cast<T*>(m_windows[slot].get());
+    }
     QWidget* window(Slot slot) const { return m_windows[slot].get(); }
-    // The window of a slot as its class, or null when the slot holds another kind.
-    template <class T> T* get(Slot slot) const { return qobject_cast<T*>(window(slot)); }
 
-    // A window that takes part in the activation rule without a slot (Jotters).
-    void track(QWidget* window);
-    // The handler to run when window becomes the program's active window.
-    void setActivationHandler(QWidget* window, std::function<void()> handler);
+    // Makes a window take part in the activation rule, with or without a slot (Jotters);
+    // onActivate, when given, runs when it becomes the program's active window.
+    void track(QWidget* window, std::function<void()> onActivate = {});
 
     // Shows a hidden window and makes it the active window; a visible one is left alone,
     // not even raised.
@@ -49,15 +62,6 @@ public:
     // The program's window that was active last, or null before the first activation.
     QWidget* activeWindow() const { return m_active; }
 
-    // Messages to show by the error rule once the main window is on screen.
-    void reportAfterStart(const QString& message);
-    // Start-up work that need not hold up the main window: it runs once the main window
-    // is on screen, after the pending messages, or at once when that is already so.
-    void whenStarted(std::function<void()> work);
-    // Shows the main window, then shows the pending messages and runs the deferred work.
-    void start();
-    bool started() const { return m_started; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -67,15 +71,13 @@ private:
         std::function<void()> onActivate;
     };
     void focusWindowChanged(QWindow* window);
-    // The entry of a window, tracking it first when it is not yet.
-    Tracked& entry(QWidget* window);
 
-    std::array<std::unique_ptr<QWidget>, SlotCount> m_windows;
+    ErrorRule& m_errors;
     std::vector<Tracked> m_tracked;
     QPointer<QWidget> m_active;
-    QStringList m_pendingMessages;
-    std::vector<std::function<void()>> m_deferredWork;
-    bool m_started = false;
+    // Last, so the windows go first, in reverse order of creation: the main window, and the
+    // Jotters it owns, last.
+    std::array<std::unique_ptr<QWidget>, SlotCount> m_windows;
 };
 
 } // namespace pocketrix

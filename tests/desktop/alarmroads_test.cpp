@@ -51,7 +51,9 @@ struct TheProgram : ::testing::Test {
     StatvfsDriveQuery drive;
     SystemProgramStarter programs;
     SdlWavePlayer sound{POCKETRIX_SOUND_CHECK}; // before the windows, which close it first
-    Services services{clock, locale, programs, drive};
+    Services services{clock, locale, &programs, &drive};
+    ErrorRule errors; // the real message boxes
+    DeferredStart deferred{errors};
     std::unique_ptr<WindowSet> windows;
 
     void moveClockTo(const QDateTime& moment)
@@ -74,16 +76,17 @@ struct TheProgram : ::testing::Test {
         driver.emplace("SDL_AUDIODRIVER", "disk");
         output.emplace("SDL_DISKAUDIOFILE", deviceFile().toLocal8Bit().constData());
         moveClockTo(moment);
-        windows = std::make_unique<WindowSet>();
-        createWindows(*windows, services, sound);
-        windows->start();
-        ASSERT_TRUE(test::waitFor([&] { return windows->started(); }));
-        ASSERT_TRUE(test::waitFor([&] { return !sound.checking(); }, 5000)) << "the sound check ends";
+        windows = std::make_unique<WindowSet>(errors);
+        createWindows(*windows, errors, deferred, services, sound);
+        windows->show(window(WindowSet::mainform));
+        deferred.start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return deferred.started(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !sound.checking(); }, 5000)) << "the sound check ends";
         ASSERT_TRUE(test::boxesOnScreen().isEmpty()) << "the program starts without a message";
         // The main window's first activation cancels any alarm, as every return to it does,
         // so it comes before the alarm is set. A compositor without a keyboard (weston's
         // headless one) activates no window at all.
-        test::waitFor([&] { return windows->activeWindow() == window(WindowSet::mainform); }, 3000);
+        (void)QTest::qWaitFor([&] { return windows->activeWindow() == window(WindowSet::mainform); }, 3000);
     }
 
     void TearDown() override
@@ -185,7 +188,7 @@ TEST_P(AlarmRoad, RingsWhileAnotherWindowHoldsTheFocusAndStopSilencesIt)
     });
     watch.start(10);
     // The minute comes about 1.8 s in; "STOP" goes as soon as the alarm is heard.
-    test::waitFor([&] { return firstSoundAt >= 0; }, 6000);
+    (void)QTest::qWaitFor([&] { return firstSoundAt >= 0; }, 6000);
     QTest::mouseClick(control<QPushButton>(ringing, "Button1"), Qt::LeftButton);
     watch.stop();
 
@@ -199,10 +202,10 @@ TEST_P(AlarmRoad, RingsWhileAnotherWindowHoldsTheFocusAndStopSilencesIt)
     EXPECT_EQ(ringing->Ringing, 0);
     EXPECT_FALSE(ringing->isVisible());
     // The sound that plays at "STOP" plays to its end; the ticks after it start none.
-    ASSERT_TRUE(test::waitFor([&] { return !sound.streaming(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sound.streaming(); }, 5000));
     output.changed();
     QSignalSpy ticks(ringing->findChild<QTimer*>(QStringLiteral("Timer1")), &QTimer::timeout);
-    ASSERT_TRUE(test::waitFor([&] { return ticks.count() >= 2; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 2; }, 5000));
     EXPECT_FALSE(output.changed()) << "the alarm went on sounding after STOP";
     EXPECT_FALSE(sound.streaming());
 }

@@ -24,7 +24,6 @@
 #include "app/core/helptext.h"
 #include "app/core/reminderfile.h"
 #include "app/shell/errorrule.h"
-#include "app/shell/windowset.h"
 #include "tests/fuzz/fuzzsupport.h"
 #include "windows/fronthlp.h"
 
@@ -57,7 +56,11 @@ constexpr TextPlace kPlaces[] = {
 struct Reader {
     QTemporaryDir dir;
     std::map<std::string, std::string> originals;
-    WindowSet windows;
+    ErrorRule errors{[](const QString& message) {
+        std::fprintf(stderr, "help reader error: %s\n", qPrintable(message));
+        std::abort();
+    }};
+    DeferredStart deferred{errors};
     std::unique_ptr<THelpful> window;
 };
 Reader* reader = nullptr;
@@ -89,10 +92,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication application(*argc, *argv);
-    setErrorPresenter([](const QString& message) {
-        std::fprintf(stderr, "help reader error: %s\n", qPrintable(message));
-        std::abort();
-    });
     reader = new Reader;
     check(reader->dir.isValid() && QDir(reader->dir.path()).mkdir("frontend"), "scratch folder");
     const QDir source(QStringLiteral(POCKETRIX_SOURCE_DIR "/frontend"));
@@ -101,7 +100,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     const InFolder in(reader->dir.path());
     for (const TextPlace& place : kPlaces)
         reader->originals[place.file] = readAll(place.file);
-    reader->window = std::make_unique<THelpful>(reader->windows);
+    reader->window = std::make_unique<THelpful>(reader->errors, reader->deferred);
     return 0;
 }
 
