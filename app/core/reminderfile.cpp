@@ -7,6 +7,7 @@
 #include "app/core/errors.h"
 #include "app/core/timetext.h"
 #include "platform/regularfile.h"
+#include "platform/utf8text.h"
 
 namespace pocketrix {
 
@@ -137,35 +138,6 @@ std::string readMemoText(const std::string& path, const std::string& fileName, s
     return decoder.finish();
 }
 
-// The length of the UTF-8 sequence that starts the bytes, or 0 when none does. The
-// second byte's range leaves out overlong forms, surrogates and code points past U+10FFFF.
-std::size_t utf8SequenceLength(std::string_view bytes)
-{
-    const auto at = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = at(0);
-    if (lead < 0x80)
-        return 1;
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if (lead < 0xC2 || lead > 0xF4 || bytes.size() < length)
-        return 0;
-    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-    if (at(1) < low || at(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if ((at(i) & 0xC0) != 0x80)
-            return 0;
-    return length;
-}
-
-bool isUtf8(std::string_view bytes)
-{
-    for (std::size_t length = 0; !bytes.empty(); bytes.remove_prefix(length))
-        if ((length = utf8SequenceLength(bytes)) == 0)
-            return false;
-    return true;
-}
-
 // Windows-1252 from 0x80 to 0x9F; its five unassigned bytes stay the C1 controls they are in Latin-1.
 constexpr char16_t kWindows1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
@@ -216,7 +188,7 @@ std::string shownText(std::string_view memoText)
 {
     std::string text;
     text.reserve(memoText.size());
-    const bool utf8 = isUtf8(memoText);
+    const bool utf8 = isValidUtf8(memoText);
     for (std::size_t i = 0; i < memoText.size(); ++i) {
         const auto byte = static_cast<unsigned char>(memoText[i]);
         if (memoText.substr(i).starts_with(kLineBreak))
