@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/errors.h"
 #include "app/core/helptext.h"
 #include "app/core/reminderfile.h"
 #include "tests/doubles/plain.h"
@@ -44,12 +43,7 @@ protected:
     }
     static std::string errorOf(const std::string& path, std::size_t capacity)
     {
-        try {
-            readMemoTextFile(path, capacity);
-        } catch (const Error& error) {
-            return error.what();
-        }
-        return "no error";
+        return test::errorOf([&] { readMemoTextFile(path, capacity); });
     }
     test::TemporaryFolder m_dir;
 };

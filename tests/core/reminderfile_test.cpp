@@ -1,6 +1,5 @@
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <system_error>
 
@@ -10,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/errors.h"
 #include "app/core/reminderfile.h"
 #include "platform/regularfile.h"
 #include "tests/doubles/plain.h"
@@ -18,15 +16,7 @@
 namespace pocketrix {
 namespace {
 
-std::string errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "no error";
-}
+using test::errorOf;
 
 TEST(ReminderFile, NameIsDayMonthYear)
 {

@@ -117,6 +117,16 @@ InFreshFolder::InFreshFolder() : m_here(m_folder.path())
     chmod(m_folder.path().c_str(), 0755);
 }
 
+std::string errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
 std::string fileContent(const std::string& path)
 {
     std::error_code error;

@@ -5,6 +5,7 @@
 // throws, so the test that relies on it fails.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -136,6 +137,9 @@ private:
     TemporaryFolder m_folder; // outlives the guard below, which leaves it first
     InFolder m_here;
 };
+
+// The text of the error an action raised, or "no error" when it raised none.
+std::string errorOf(const std::function<void()>& action);
 
 // A file's bytes, or "<missing>" when it cannot be read.
 std::string fileContent(const std::string& path);

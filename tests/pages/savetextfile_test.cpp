@@ -1,5 +1,4 @@
 #include <csignal>
-#include <functional>
 #include <string>
 
 #include <sys/resource.h>
@@ -10,22 +9,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/core/errors.h"
 #include "pages/savetextfile.h"
 #include "tests/doubles/doubles.h"
 
 namespace pocketrix {
 namespace {
 
-std::string errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "no error";
-}
+using test::errorOf;
 
 TEST(SaveTextFile, SavingReplacesTheOldFileWhole)
 {
