@@ -1,7 +1,8 @@
 // Makes the pictures of the help reader from the program's own windows: builds them
-// offscreen with a fixed clock and the fallback locale, grabs them and writes Windows
-// bitmaps into the folder given (the repository's frontend/). Run it from the
-// repository root after a window or page has changed:
+// offscreen, as the tests build the program under test, with a fixed clock and drive and
+// the fallback locale, grabs them and writes Windows bitmaps into the folder given (the
+// repository's frontend/). Run it from the repository root after a window or page has
+// changed:
 //     ./build/tools/pocketrix_helppictures frontend
 
 #include <cstdio>
@@ -17,37 +18,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "program/startup.h"
+#include "app/shell/definition.h"
+#include "controls/accessiblecontrols.h"
+#include "tests/doubles/programundertest.h"
 
 namespace {
 
 using namespace pocketrix;
-
-// Monday 7 December 2026, 10:28:05 in the morning.
-class FixedClock final : public Clock {
-public:
-    ClockReading now() const override
-    {
-        return {.year = 2026, .month = 12, .day = 7, .hour = 10, .minute = 28, .second = 5, .dayOfWeek = 2};
-    }
-};
-
-// A 2 GiB drive with 512 MB free, so the pictures read the same on every machine.
-class FixedDrive final : public DriveQuery {
-public:
-    DriveSpace currentDrive() const override { return {512LL * 1048576, 2048LL * 1048576}; }
-};
-
-// The pictures need no sound.
-class QuietWave final : public WavePlayer {
-public:
-    void open(const std::string& /*fileName*/) override {}
-    bool play() override { return true; }
-    std::uint64_t position() override { return 0; }
-    std::uint64_t length() override { return 0; }
-    bool seekToStart() override { return true; }
-    void close() override {}
-};
 
 constexpr int kTitleHeight = 18;
 
@@ -159,11 +136,19 @@ int main(int argc, char** argv)
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    // The fallback locale and no program starter: the pictures read the same on every machine.
-    Program program{Machine{std::make_unique<FixedClock>(), LocaleValues{}, std::make_unique<FixedDrive>(), nullptr,
-                            std::make_unique<QuietWave>()},
-                    [](const QString& message) { std::fprintf(stderr, "message: %s\n", qPrintable(message)); }};
-    const WindowSet& windows = program.windows();
+    // As Program does for main(): the look, then the windows, here over a fixed clock and drive
+    // at Monday 7 December 2026, 10:28:05 in the morning, the fallback locale, a program
+    // starter that starts nothing and no sound, so the pictures read the same on every machine.
+    QApplication::setApplicationName(QStringLiteral("Pocketrix"));
+    installLook();
+    installAccessibleControls();
+    ErrorRule errors{[](const QString& message) { std::fprintf(stderr, "message: %s\n", qPrintable(message)); }};
+    test::QuietWavePlayer quiet;
+    const test::ProgramUnderTest program{{.now = test::reading(2026, 12, 7, 10, 28, 5),
+                                          .drive = {512LL * 1048576, 2048LL * 1048576},
+                                          .sound = &quiet,
+                                          .errors = &errors}};
+    const WindowSet& windows = program.windows;
 
     QWidget* main = windows.window(WindowSet::mainform);
     auto* pages = main->findChild<QTabWidget*>(QStringLiteral("PageControl1"));

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core/datetimeformat.h"
-#include "tests/core/readings.h"
+#include "tests/doubles/plain.h"
 
 namespace pocketrix {
 namespace {

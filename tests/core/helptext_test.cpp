@@ -1,14 +1,10 @@
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "app/core/errors.h"
 #include "app/core/helptext.h"
 #include "app/core/reminderfile.h"
+#include "tests/doubles/plain.h"
 
 namespace pocketrix {
 namespace {
@@ -38,29 +34,18 @@ TEST(HelpText, LineBreaksBecomeCrLf)
 // Files in a fresh folder of the test's own.
 class HelpTextFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = std::filesystem::temp_directory_path() / "pocketrix-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
     std::string write(const std::string& name, const std::string& bytes)
     {
-        const std::string path = m_dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
+        const std::string path = m_dir.filePath(name);
+        test::writeFile(path, bytes);
         return path;
     }
     static std::string errorOf(const std::string& path, std::size_t capacity)
     {
-        try {
-            readMemoTextFile(path, capacity);
-        } catch (const Error& error) {
-            return error.what();
-        }
-        return "no error";
+        return test::errorOf([&] { readMemoTextFile(path, capacity); });
     }
-    std::filesystem::path m_dir;
+    test::TemporaryFolder m_dir;
 };
 
 TEST_F(HelpTextFile, CapacityCountsTheMemoText)
@@ -85,7 +70,7 @@ TEST_F(HelpTextFile, CapacityCountsTheMemoText)
 TEST_F(HelpTextFile, UnreadablePathsCannotBeOpened)
 {
     EXPECT_EQ(errorOf("frontend/none.txt", kMemoCapacity), "Cannot open file frontend/none.txt");
-    const std::string folder = m_dir;
+    const std::string folder = m_dir.path();
     EXPECT_EQ(errorOf(folder, kMemoCapacity), "Cannot open file " + folder);
     EXPECT_EQ(readMemoTextFile(write("ok.txt", "one\ntwo")), "one\r\ntwo");
 }

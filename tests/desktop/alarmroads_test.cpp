@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -29,15 +31,41 @@
 #include "app/shell/windowset.h"
 #include "controls/monthcalendar.h"
 #include "pages/alring3.h"
-#include "pages/services.h"
 #include "platform/drivequery.h"
 #include "platform/programstart.h"
 #include "platform/waveplayer.h"
-#include "program/startup.h"
-#include "tests/doubles.h"
+#include "tests/doubles/programundertest.h"
 
 namespace pocketrix {
 namespace {
+
+// Steps at fixed times from now, run by timers, so they go on whatever event loop is
+// running: a program that waited inside a handler would still meet every step, and fail.
+class Script {
+public:
+    Script() { m_clock.start(); }
+    void at(int milliseconds, std::function<void()> step)
+    {
+        QTimer::singleShot(milliseconds, &m_context, std::move(step));
+    }
+    // Runs the event loop until the given time; boxes still up then are closed, in case
+    // one waits in a loop of its own.
+    void runFor(int milliseconds)
+    {
+        QEventLoop loop;
+        at(milliseconds, [&] {
+            for (QMessageBox* box : test::boxesOnScreen())
+                box->done(QMessageBox::Ok);
+            loop.quit();
+        });
+        loop.exec();
+    }
+    qint64 elapsed() const { return m_clock.elapsed(); }
+
+private:
+    QObject m_context;
+    QElapsedTimer m_clock;
+};
 
 // The program as main() builds it, in a fresh folder with the help data, its sound going
 // to a file through SDL's disk driver.
@@ -47,14 +75,11 @@ struct TheProgram : ::testing::Test {
     std::optional<test::ScopedEnv> driver, output;
     qint64 clockOffset = 0; // the local clock put at a chosen moment, running on from there
     SystemClock clock{[this] { return QDateTime::currentMSecsSinceEpoch() + clockOffset; }};
-    LocaleValues locale;
     StatvfsDriveQuery drive;
     SystemProgramStarter programs;
     SdlWavePlayer sound{POCKETRIX_SOUND_CHECK}; // before the windows, which close it first
-    Services services{clock, locale, &programs, &drive};
-    ErrorRule errors; // the real message boxes
-    DeferredStart deferred{errors};
-    std::unique_ptr<WindowSet> windows;
+    ErrorRule errors;                           // the real message boxes
+    std::optional<test::ProgramUnderTest> program;
 
     void moveClockTo(const QDateTime& moment)
     {
@@ -72,30 +97,29 @@ struct TheProgram : ::testing::Test {
                 ASSERT_TRUE(QFile::copy(help.filePath(name), folder.filePath(QStringLiteral("frontend/") + name)));
             }
         }
-        here.emplace(folder.path());
+        here.emplace(folder.path().toStdString());
         driver.emplace("SDL_AUDIODRIVER", "disk");
         output.emplace("SDL_DISKAUDIOFILE", deviceFile().toLocal8Bit().constData());
         moveClockTo(moment);
-        windows = std::make_unique<WindowSet>(errors);
-        createWindows(*windows, errors, deferred, services, sound);
-        windows->show(window(WindowSet::mainform));
-        deferred.start();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return deferred.started(); }));
+        program.emplace(test::ProgramOptions{
+            .clock = &clock, .driveQuery = &drive, .programs = &programs, .sound = &sound, .errors = &errors});
+        program->start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return program->deferred.started(); }));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !sound.checking(); }, 5000)) << "the sound check ends";
         ASSERT_TRUE(test::boxesOnScreen().isEmpty()) << "the program starts without a message";
         // The main window's first activation cancels any alarm, as every return to it does,
         // so it comes before the alarm is set. A compositor without a keyboard (weston's
         // headless one) activates no window at all.
-        (void)QTest::qWaitFor([&] { return windows->activeWindow() == window(WindowSet::mainform); }, 3000);
+        (void)QTest::qWaitFor([&] { return program->windows.activeWindow() == window(WindowSet::mainform); }, 3000);
     }
 
     void TearDown() override
     {
-        windows.reset();
+        program.reset();
         here.reset();
     }
 
-    QWidget* window(WindowSet::Slot slot) const { return windows->window(slot); }
+    QWidget* window(WindowSet::Slot slot) const { return program->windows.window(slot); }
     template <class T> T* control(WindowSet::Slot slot, const char* name) const
     {
         auto* found = window(slot)->findChild<T*>(QString::fromLatin1(name));
@@ -167,7 +191,7 @@ TEST_P(AlarmRoad, RingsWhileAnotherWindowHoldsTheFocusAndStopSilencesIt)
     auto* ringing = static_cast<TForm2*>(window(WindowSet::Form2));
     Output output(deviceFile());
 
-    test::Script script;
+    Script script;
     qint64 minuteAt = -1, firstSoundAt = -1;
     QWindow* focusBeforeTheMinute = nullptr;
     int boxesAtTheMinute = -1, alarmSetAtTheMinute = -1;
@@ -229,7 +253,7 @@ TEST_F(TheProgram, AHeldYearArrowStopsAtTheFirstStepThatRaises)
             up = arrow;
     ASSERT_NE(up, nullptr);
 
-    test::Script script;
+    Script script;
     int boxesWhileHeld = -1;
     QString yearWhileHeld, yearAfterRelease;
     script.at(0, [&] { QTest::mousePress(up, Qt::LeftButton); });

@@ -20,6 +20,7 @@
 
 #include "app/core/errors.h"
 #include "app/core/helptext.h"
+#include "tests/doubles/plain.h"
 #include "tests/fuzz/fuzzinput.h"
 #include "tests/fuzz/fuzzsupport.h"
 #include "windows/fronthlp.h"
@@ -59,39 +60,22 @@ void checkExtension(const std::string& name, const std::string& extension)
 std::string builtBitmap(fuzz::Input& input)
 {
     static const std::uint16_t depths[] = {0, 1, 2, 4, 8, 16, 24, 32, 64};
-    const std::int32_t width = input.integer();
-    const std::int32_t height = input.integer();
-    const std::uint16_t depth = depths[input.byte() % std::size(depths)];
-    const std::uint32_t compression = input.byte() % 8;
-    const std::uint32_t colours = static_cast<std::uint32_t>(input.integer()) % 300;
+    test::BitmapFields fields;
+    fields.width = input.integer();
+    fields.height = input.integer();
+    fields.depth = depths[input.byte() % std::size(depths)];
+    fields.compression = input.byte() % 8;
+    fields.coloursUsed = static_cast<std::uint32_t>(input.integer()) % 300;
     const std::uint8_t layout = input.byte(); // bit 0: an offset from the input
-    const std::uint32_t chosenOffset = static_cast<std::uint32_t>(input.integer());
+    const auto chosenOffset = static_cast<std::uint32_t>(input.integer());
     const std::string pixels = input.rest();
-
-    std::string bytes;
-    const auto put = [&bytes](std::uint32_t value, int count) {
-        for (int i = 0; i < count; ++i)
-            bytes += static_cast<char>((value >> (8 * i)) & 0xff);
-    };
-    const std::uint32_t offset = (layout & 1) != 0 ? chosenOffset : 14 + 40 + 4 * colours;
-    bytes += "BM";
-    put(static_cast<std::uint32_t>(14 + 40 + 4 * colours + pixels.size()), 4);
-    put(0, 4);
-    put(offset, 4);
-    put(40, 4);
-    put(static_cast<std::uint32_t>(width), 4);
-    put(static_cast<std::uint32_t>(height), 4);
-    put(1, 2);
-    put(depth, 2);
-    put(compression, 4);
-    put(static_cast<std::uint32_t>(pixels.size()), 4);
-    put(2835, 4);
-    put(2835, 4);
-    put(colours, 4);
-    put(0, 4);
-    for (std::uint32_t i = 0; i < colours; ++i)
-        put(i * 0x010203u, 4);
-    return bytes + pixels;
+    if ((layout & 1) != 0)
+        fields.pixelOffset = chosenOffset;
+    fields.imageSize = static_cast<std::uint32_t>(pixels.size());
+    for (std::uint32_t i = 0; i < fields.coloursUsed; ++i)
+        for (int byte = 0; byte < 4; ++byte)
+            fields.palette += static_cast<char>(((i * 0x010203u) >> (8 * byte)) & 0xff);
+    return test::bitmapFile(fields, pixels);
 }
 
 // Loads a name into an image that holds a known picture; checks what became of it.
