@@ -1,7 +1,7 @@
 #!/bin/bash
 # Builds the fuzzers with clang, in the sanitized tree that ./setup test uses, and runs each
-# on a copy of its seed corpus; exits non-zero when any target finds an input that fails,
-# keeping that input in build-sanitize/findings/.
+# on a copy of its seed corpus, as many at once as there are cores; exits non-zero when any
+# target finds an input that fails, keeping that input in build-sanitize/findings/.
 #   tests/fuzz/run.sh [seconds-per-target] [target...]   (the test command uses 20; a long run: 3600)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -18,12 +18,12 @@ targets=${*:-$(sed -n 's/^pocketrix_fuzzer(\([a-z_]*\).*/\1/p' tests/fuzz/CMakeL
 # shellcheck disable=SC2086
 cmake --build $build --target $targets
 mkdir -p "$findings"
-status=0
-for target in $targets; do
+# One target a core: each runs in its own folder and prints its report when done.
+fuzz() {
+    local target=$1 corpus log status
     corpus=$(mktemp -d)
     log=$(mktemp)
     cp -r tests/fuzz/corpus/"${target#fuzz_}"/. "$corpus"/ 2>/dev/null || true
-    echo "== $target for ${seconds}s"
     # The outer limit catches a target that hangs before libFuzzer's own clock starts.
     if (cd "$build" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
             LSAN_OPTIONS=suppressions="$suppressions":print_suppressions=0 \
@@ -31,12 +31,27 @@ for target in $targets; do
             timeout --kill-after=10 $((seconds + 120)) ./tests/fuzz/"$target" -max_total_time="$seconds" \
             -timeout=10 -rss_limit_mb=2048 -max_len=4096 -print_final_stats=1 \
             -artifact_prefix="$findings/$target-" "$corpus" >"$log" 2>&1); then
+        echo "== $target for ${seconds}s"
         grep -E "^#[0-9]+.*DONE|stat::number_of_executed_units|stat::peak_rss_mb" "$log" || true
+        status=0
     else
+        echo "== $target for ${seconds}s"
         tail -n 80 "$log"
         echo "== $target FAILED (the failing input is kept in $findings)"
         status=1
     fi
     rm -rf "$corpus" "$log"
+    return $status
+}
+status=0
+running=()
+for target in $targets; do
+    fuzz "$target" &
+    running+=($!)
+    if [ ${#running[@]} -eq "$(nproc)" ]; then
+        wait "${running[0]}" || status=1
+        running=("${running[@]:1}")
+    fi
 done
+for job in "${running[@]}"; do wait "$job" || status=1; done
 exit $status
