@@ -37,7 +37,7 @@ def walk(node, found, depth=0):
         walk(node.get_child_at_index(index), found, depth + 1)
 
 
-def wait_until(condition, tries=50):
+def wait_until(condition, tries=150):
     for _ in range(tries):
         if condition():
             return True
@@ -115,10 +115,18 @@ def main():
                 failures.append(f"no month table named {long_date!r} with that day's cell and a header \"Sun\"")
             else:
                 press(nodes, "page tab", "Calendar")
-                grid.grab_focus()
                 states = today.get_state_set
-                if not (wait_until(lambda: states().contains(Atspi.StateType.FOCUSED))
-                        and states().contains(Atspi.StateType.SELECTED)):
+
+                def focused():
+                    # On a loaded machine the page may still be turning, or the window not yet
+                    # active, when the focus is first asked for: ask again until it holds.
+                    if states().contains(Atspi.StateType.FOCUSED):
+                        return True
+                    subprocess.run(["xdotool", "search", "--name", "^Pocketrix - ", "windowactivate"],
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+                    grid.grab_focus()
+                    return False
+                if not (wait_until(focused) and states().contains(Atspi.StateType.SELECTED)):
                     failures.append("today's cell is not selected and focused with the grid")
         # Drop-down lists are named by their labels; their choices read as their text.
         for label, value in (("Month:", long_date.split()[0] if long_date else ""), ("falls below:", "5 MB")):

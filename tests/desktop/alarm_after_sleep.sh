@@ -28,16 +28,21 @@ for server in pipewire pipewire-pulse wireplumber; do
     $server >"$work/$server.log" 2>&1 &
     pids+=($!)
 done
-waitfor 10 pactl info || { echo "FAIL: the sound server did not start"; cat "$work"/pipewire*.log; exit 1; }
+server_logs() { for log in "$work"/pipewire*.log "$work"/wireplumber.log "$work"/parec.log; do
+    [ -s "$log" ] && { echo "--- $(basename "$log")"; cat "$log"; }; done; }
+# On a loaded machine each server may take long to answer; the session manager, last to
+# come, is ready once it keeps the default output (until then that is "Not supported").
+waitfor 60 pactl info >/dev/null || { echo "FAIL: the sound server did not start"; server_logs; exit 1; }
 pactl load-module module-null-sink sink_name=alarm >/dev/null
-pactl set-default-sink alarm
-waitfor 10 sh -c 'pactl list short sources | grep -q "alarm\.monitor"' || { echo "FAIL: no null sink"; exit 1; }
+waitfor 60 sh -c 'pactl set-default-sink alarm 2>/dev/null && pactl get-default-sink | grep -qx alarm' ||
+    { echo "FAIL: the session manager never made the null sink the default output"; server_logs; exit 1; }
+waitfor 30 sh -c 'pactl list short sources | grep -q "alarm\.monitor"' || { echo "FAIL: no null sink"; exit 1; }
 # The recording is live once silence flows in; a loaded server may time the first try out.
 for try in 1 2 3; do
     parec -d alarm.monitor --raw --format=s16le --rate=48000 --channels=1 >"$work/heard.raw" 2>>"$work/parec.log" &
     pids+=($!)
-    waitfor 10 test -s "$work/heard.raw" && break
-    [ $try -lt 3 ] || { echo "FAIL: the sound server's output cannot be recorded"; cat "$work/parec.log"; exit 1; }
+    waitfor 20 test -s "$work/heard.raw" && break
+    [ $try -lt 3 ] || { echo "FAIL: the sound server's output cannot be recorded"; server_logs; exit 1; }
 done
 # The loudest sample heard from one byte of the recording to another.
 loudest() {
