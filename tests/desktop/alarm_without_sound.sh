@@ -39,7 +39,7 @@ pids+=($!)
 waitfor 20 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$work/program.log"; exit 1; }
 main=$(visible '^Pocketrix - ' | head -n 1)
 boxes_up() { test "$(visible '^Pocketrix$' | wc -l)" -eq "$1"; }
-check "the missing sound output and the pipe are told at start-up, in two boxes" waitfor 10 boxes_up 2
+check "the missing sound output and the pipe are told at start-up, in two boxes" waitfor 30 boxes_up 2
 boxes_at_start=$(visible '^Pocketrix$')
 
 xdotool windowactivate --sync "$main"
@@ -50,9 +50,9 @@ waitfor 30 visible '^Beep\.\.\.Beep\.\.\.$' || { echo "FAIL: the ringing window 
 ringing=$(visible '^Beep\.\.\.Beep\.\.\.$' | head -n 1)
 for box in $boxes_at_start; do xdotool windowactivate --sync "$box"; done # the user brings them back
 xdotool windowactivate --sync "$ringing"
-check "one more box tells that no device is open" waitfor 5 boxes_up 3 # at the ringing window's first tick
+check "one more box tells that no device is open" waitfor 20 boxes_up 3 # at the ringing window's first tick
 # Client areas with their title bars: no two of the boxes and the ringing window overlap,
-# once the window manager has put them where the program asked.
+# once the window manager has put them where the program asked (slow on a loaded machine).
 lie_apart() {
     for window in $(visible '^Pocketrix$') "$ringing"; do
         xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | cut -d= -f2 | tr '\n' ' '
@@ -62,7 +62,7 @@ lie_apart() {
         END { for (i = 1; i <= NR; i++) for (j = i + 1; j <= NR; j++)
                   if (x[i] < r[j] && x[j] < r[i] && y[i] < b[j] && y[j] < b[i]) exit 1 }'
 }
-check "the boxes and the ringing window lie apart" waitfor 5 lie_apart
+check "the boxes and the ringing window lie apart" waitfor 20 lie_apart
 [ -n "$screenshot" ] && "$xprobe" shot "$screenshot"
 
 bells=$(bells_during 20 3)
