@@ -53,8 +53,6 @@ heard_so_far() { local size; size=$(stat -c %s "$work/heard.raw"); echo $((size 
 
 cp -r "$repository/frontend" "$work/"
 cd "$work"
-# The faked clock runs this many seconds ahead of the real one.
-set_clock() { printf "%+d\n" $(($(date -d "$1" +%s) - $(date +%s))) >"$work/clock"; }
 set_clock "2026-12-09 23:59:45"
 POCKETRIX_TEST_RUN=sleep FAKETIME_TIMESTAMP_FILE="$work/clock" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
     LD_PRELOAD="$faketime_lib" "$program" >"$work/program.log" 2>&1 &

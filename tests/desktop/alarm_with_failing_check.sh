@@ -29,8 +29,6 @@ rows=(
 )
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-# The faked clock runs this many seconds ahead of the real one.
-set_clock() { printf "%+d\n" $(($(date -d "$1" +%s) - $(date +%s))) >"$work/clock"; }
 written_and_still() { local size; size=$(stat -c %s "$1" 2>/dev/null || echo 0); sleep 1; test "$(stat -c %s "$1" 2>/dev/null || echo 0)" = "$size"; }
 # Every process still running that the run with this mark started.
 left_running() { grep -l -s -z -x "POCKETRIX_TEST_RUN=$1" /proc/[0-9]*/environ | wc -l; }

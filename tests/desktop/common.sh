@@ -9,6 +9,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A clock faked by libfaketime from "$work/clock" (FAKETIME_TIMESTAMP_FILE) runs this many
+# seconds ahead of the real one: set_clock "2026-12-09 23:59:45".
+set_clock() { printf "%+d\n" $(($(date -d "$1" +%s) - $(date +%s))) >"$work/clock"; }
 waitfor() { # seconds, then a command that succeeds once the wait is over
     local tries=$(($1 * 10))
     shift
