@@ -86,12 +86,15 @@ void ErrorRule::place(QMessageBox* box)
     box->move(place.x, place.y);
 }
 
-// A window kept clear that comes up over boxes moves them out of its way.
+// A window kept clear that comes up over boxes moves them out of its way, and so it does
+// where the window manager puts it afterwards: on a busy desktop that comes well after
+// the show.
 bool ErrorRule::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Show) {
-        const QRect covered =
-            keptClearRect(static_cast<QWidget*>(watched), windowFrame(m_anchor ? m_anchor() : nullptr));
+    auto* window = static_cast<QWidget*>(watched);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || ((type == QEvent::Move || type == QEvent::Resize) && window->isVisible())) {
+        const QRect covered = keptClearRect(window, windowFrame(m_anchor ? m_anchor() : nullptr));
         for (const QPointer<QMessageBox>& box : m_openBoxes)
             if (box != nullptr && box->isVisible() && boxRect(box).intersects(covered))
                 place(box);

@@ -38,8 +38,8 @@ public:
 
     // The window a new box is placed over: the program's window the message belongs to.
     void setBoxAnchor(std::function<QWidget*()> anchor) { m_anchor = std::move(anchor); }
-    // A window no box may cover while it is shown (the ringing window with its "STOP"); it
-    // comes to the front above older boxes when it is shown.
+    // A window no box may cover while it is shown (the ringing window with its "STOP"),
+    // wherever it is shown or moved to; it comes to the front above older boxes when shown.
     void keepClear(QWidget* window);
 
     // Runs one handler under the rule: an error abandons the rest of the handler and is

@@ -63,6 +63,10 @@ lie_apart() {
                   if (x[i] < r[j] && x[j] < r[i] && y[i] < b[j] && y[j] < b[i]) exit 1 }'
 }
 check "the boxes and the ringing window lie apart" waitfor 20 lie_apart
+lie_apart ||
+    for window in $(visible '^Pocketrix$') "$ringing"; do
+        echo "  $(xdotool getwindowname "$window"): $(xdotool getwindowgeometry "$window" | tr '\n' ' ')"
+    done
 [ -n "$screenshot" ] && "$xprobe" shot "$screenshot"
 
 bells=$(bells_during 20 3)

@@ -1,4 +1,6 @@
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -149,6 +151,28 @@ TEST(ErrorRule, RunGuardedTellsWhetherTheHandlerRanThrough)
     EXPECT_FALSE(errors.runGuarded([] { throw SilentAbort(); }));
     EXPECT_FALSE(errors.runGuarded([] { throw 1; }));
     EXPECT_EQ(errors.messages(), (QStringList{"Disk full.", "Unknown error."}));
+}
+
+// Wherever a window kept clear comes to lie, no box stays under it: where it is shown, and
+// where the window manager puts it afterwards.
+TEST(ErrorRule, NoBoxStaysUnderAWindowKeptClear)
+{
+    ErrorRule rule;
+    QWidget ringing;
+    ringing.resize(240, 150);
+    rule.keepClear(&ringing);
+    rule.report(QStringLiteral("No MCI device open"));
+    ASSERT_EQ(test::boxesOnScreen().size(), 1);
+    QMessageBox* box = test::boxesOnScreen().first();
+    const auto boxIsClear = [&] { return !box->geometry().intersects(ringing.geometry()); };
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"shown over the box", [&] { ringing.move(box->pos()), ringing.show(); }},
+        {"put over the box later", [&] { ringing.move(box->pos()); }},
+    };
+    for (const auto& [step, put] : steps) {
+        put();
+        EXPECT_TRUE(ringing.isVisible() && QTest::qWaitFor(boxIsClear)) << step;
+    }
 }
 
 } // namespace
