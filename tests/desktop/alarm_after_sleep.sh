@@ -58,7 +58,7 @@ POCKETRIX_TEST_RUN=sleep FAKETIME_TIMESTAMP_FILE="$work/clock" FAKETIME_NO_CACHE
     LD_PRELOAD="$faketime_lib" "$program" >"$work/program.log" 2>&1 &
 pid=$!
 pids+=($pid)
-waitfor 20 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$work/program.log"; exit 1; }
+waitfor 60 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$work/program.log"; exit 1; }
 main=$(visible '^Pocketrix - ' | head -n 1)
 xdotool windowactivate --sync "$main" 2>/dev/null
 click_in "$main" 323 38  # the "Alarm Clock" tab

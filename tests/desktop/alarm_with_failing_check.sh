@@ -59,7 +59,7 @@ for row in "${rows[@]}"; do
         LD_PRELOAD="$faketime_lib" ./pocketrix >"$run/program.log" 2>&1 &
     pid=$!
     pids+=($pid)
-    waitfor 30 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$run/program.log"; exit 1; }
+    waitfor 60 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$run/program.log"; exit 1; }
     main=$(visible '^Pocketrix - ' | head -n 1)
 
     if [ "$when" = "after the ring" ]; then

@@ -36,7 +36,7 @@ mkfifo frontend/pktxtxt1.txt
 SDL_AUDIODRIVER=nonexistent FAKETIME="@2026-12-09 23:59:40" FAKETIME_DONT_FAKE_MONOTONIC=1 \
     LD_PRELOAD="$faketime_lib" "$program" >"$work/program.log" 2>&1 &
 pids+=($!)
-waitfor 20 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$work/program.log"; exit 1; }
+waitfor 60 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$work/program.log"; exit 1; }
 main=$(visible '^Pocketrix - ' | head -n 1)
 boxes_up() { test "$(visible '^Pocketrix$' | wc -l)" -eq "$1"; }
 check "the missing sound output and the pipe are told at start-up, in two boxes" waitfor 30 boxes_up 2

@@ -104,8 +104,8 @@ struct TheProgram : ::testing::Test {
         program.emplace(test::ProgramOptions{
             .clock = &clock, .driveQuery = &drive, .programs = &programs, .sound = &sound, .errors = &errors});
         program->start();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return program->deferred.started(); }));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !sound.checking(); }, 5000)) << "the sound check ends";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return program->deferred.started(); }, 20000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !sound.checking(); }, 20000)) << "the sound check ends";
         ASSERT_TRUE(test::boxesOnScreen().isEmpty()) << "the program starts without a message";
         // The main window's first activation cancels any alarm, as every return to it does,
         // so it comes before the alarm is set. A compositor without a keyboard (weston's
@@ -212,7 +212,7 @@ TEST_P(AlarmRoad, RingsWhileAnotherWindowHoldsTheFocusAndStopSilencesIt)
     });
     watch.start(10);
     // The minute comes about 1.8 s in; "STOP" goes as soon as the alarm is heard.
-    (void)QTest::qWaitFor([&] { return firstSoundAt >= 0; }, 6000);
+    (void)QTest::qWaitFor([&] { return firstSoundAt >= 0; }, 20000);
     QTest::mouseClick(control<QPushButton>(ringing, "Button1"), Qt::LeftButton);
     watch.stop();
 
@@ -226,10 +226,10 @@ TEST_P(AlarmRoad, RingsWhileAnotherWindowHoldsTheFocusAndStopSilencesIt)
     EXPECT_EQ(ringing->Ringing, 0);
     EXPECT_FALSE(ringing->isVisible());
     // The sound that plays at "STOP" plays to its end; the ticks after it start none.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !sound.streaming(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sound.streaming(); }, 20000));
     output.changed();
     QSignalSpy ticks(ringing->findChild<QTimer*>(QStringLiteral("Timer1")), &QTimer::timeout);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 2; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 2; }, 20000));
     EXPECT_FALSE(output.changed()) << "the alarm went on sounding after STOP";
     EXPECT_FALSE(sound.streaming());
 }

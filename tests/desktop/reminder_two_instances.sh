@@ -23,7 +23,7 @@ env "${clock[@]}" "$program" >"$work/second.log" 2>&1 &
 second=$!
 pids+=($first $second)
 window_of() { xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1 | grep .; }
-waitfor 20 window_of "$first" '^Pocketrix - ' && waitfor 20 window_of "$second" '^Pocketrix - ' ||
+waitfor 60 window_of "$first" '^Pocketrix - ' && waitfor 60 window_of "$second" '^Pocketrix - ' ||
     { echo "FAIL: the main windows did not appear"; exit 1; }
 # From now on every delete of the first instance waits 8 s before it happens.
 strace -f -p "$first" -o "$work/strace.log" -e trace=unlink,unlinkat -e inject=unlink,unlinkat:delay_enter=8000000 \
@@ -50,7 +50,7 @@ check "the first instance takes the reminder under a name of its own" \
     waitfor 5 sh -c '! test -e 07122026.rem && ls 07122026.rem.taken-*'
 press_in "$second" 166 38  # the "Calendar" tab
 press_in "$second" 289 138 # "Generate Reminder"
-waitfor 10 window_of "$second" '^Generate Reminder For' || { echo "FAIL: the reminder window did not open"; exit 1; }
+waitfor 30 window_of "$second" '^Generate Reminder For' || { echo "FAIL: the reminder window did not open"; exit 1; }
 xdotool windowactivate --sync "$(window_of "$second" '^Generate Reminder For')"
 xdotool type --delay 20 'New reminder'
 xdotool key Tab space # "OK"

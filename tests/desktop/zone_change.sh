@@ -25,12 +25,12 @@ titles() { for window in $(visible '^Pocketrix - '); do xdotool getwindowname "$
 
 POCKETRIX_TEST_RUN=zone SDL_AUDIODRIVER=dummy "$program" >"$work/first.log" 2>&1 &
 pids+=($!)
-waitfor 20 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$work/first.log"; exit 1; }
+waitfor 60 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$work/first.log"; exit 1; }
 before=$(titles)
 cat /usr/share/zoneinfo/Europe/Berlin >"$work/localtime"
 POCKETRIX_TEST_RUN=zone SDL_AUDIODRIVER=dummy "$program" >"$work/second.log" 2>&1 &
 pids+=($!)
-check "a second copy starts" waitfor 20 sh -c "test \$(xdotool search --onlyvisible --name '^Pocketrix - ' | wc -l) -eq 2"
+check "a second copy starts" waitfor 60 sh -c "test \$(xdotool search --onlyvisible --name '^Pocketrix - ' | wc -l) -eq 2"
 # Both copies read the same title once the first has followed the zone; at the turn of
 # a minute one of them may have turned first, so they are compared until they agree.
 check "the running copy follows the new zone" waitfor 61 sh -c "test \"\$(xdotool search --onlyvisible --name '^Pocketrix - ' getwindowname %@ | sort -u | wc -l)\" -eq 1"
