@@ -15,6 +15,11 @@
 
 namespace pocketrix::test {
 
+// Drive sizes in bytes.
+inline constexpr std::int64_t MB = 1048576;
+inline constexpr std::int64_t GB = 1024 * MB;
+inline constexpr std::int64_t TB = 1024 * GB;
+
 ClockReading reading(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 
 // A clock that reads whatever the test set last.

@@ -27,8 +27,8 @@
 namespace pocketrix {
 namespace {
 
-constexpr std::int64_t MB = 1048576;
-constexpr std::int64_t TB = 1024 * 1024 * MB;
+using test::MB;
+using test::TB;
 
 QStringList entries(const QString& folder)
 {

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "pages/systemfigures.h"
+#include "tests/doubles/plain.h"
 
 namespace pocketrix {
 namespace {
 
-constexpr std::int64_t MB = 1048576;
-constexpr std::int64_t GB = 1024 * MB;
+using test::GB;
+using test::MB;
 
 TEST(DriveFigures, TextAndUsedShareOfOneReading)
 {

@@ -17,8 +17,8 @@
 namespace pocketrix {
 namespace {
 
-constexpr std::int64_t MB = 1048576;
-constexpr std::int64_t GB = 1024 * MB;
+using test::GB;
+using test::MB;
 
 // The page on a 16 GB drive with 4 GB free.
 class SystemPageTest : public ::testing::Test, public test::SystemPageOn {
