@@ -16,12 +16,15 @@ x11)
     export DISPLAY=":$(cat "$work/display")"
     unset WAYLAND_DISPLAY
     # On a loaded machine the window manager may give up on a server that is slow to
-    # answer; it gets three tries.
+    # answer; it gets three tries. One that is merely slow is waited for: a second started
+    # beside it would fight it for the screen, and the windows might never be shown.
+    wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
     for try in 1 2 3; do
         openbox --sm-disable >"$work/openbox.log" 2>&1 &
         pids+=($!)
-        waitfor 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && break
-        [ $try -lt 3 ] || { echo "openbox did not start"; cat "$work/openbox.log" "$work/xvfb.log"; exit 1; }
+        waitfor 60 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || ! kill -0 $! 2>/dev/null"
+        wm_ready && break
+        [ $try -lt 3 ] && ! kill -0 $! 2>/dev/null || { echo "openbox did not start"; cat "$work/openbox.log" "$work/xvfb.log"; exit 1; }
     done
     export QT_QPA_PLATFORM=xcb
     ;;

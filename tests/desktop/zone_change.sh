@@ -25,7 +25,13 @@ titles() { for window in $(visible '^Pocketrix - '); do xdotool getwindowname "$
 
 POCKETRIX_TEST_RUN=zone SDL_AUDIODRIVER=dummy "$program" >"$work/first.log" 2>&1 &
 pids+=($!)
-waitfor 60 visible '^Pocketrix - ' || { echo "FAIL: the main window did not appear"; cat "$work/first.log"; exit 1; }
+if ! waitfor 60 visible '^Pocketrix - '; then
+    echo "FAIL: the main window did not appear"
+    cat "$work/first.log"
+    echo "the program: $(grep -E '^State' "/proc/${pids[0]}/status" 2>/dev/null || echo ended), waiting in $(cat "/proc/${pids[0]}/wchan" 2>/dev/null)"
+    echo "windows on the display: $(xdotool search --name . getwindowname %@ 2>&1 | sort -u | tr '\n' ';')"
+    exit 1
+fi
 before=$(titles)
 cat /usr/share/zoneinfo/Europe/Berlin >"$work/localtime"
 POCKETRIX_TEST_RUN=zone SDL_AUDIODRIVER=dummy "$program" >"$work/second.log" 2>&1 &
