@@ -1,6 +1,4 @@
-#include <functional>
 #include <memory>
-#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -153,26 +151,20 @@ TEST(ErrorRule, RunGuardedTellsWhetherTheHandlerRanThrough)
     EXPECT_EQ(errors.messages(), (QStringList{"Disk full.", "Unknown error."}));
 }
 
-// Wherever a window kept clear comes to lie, no box stays under it: where it is shown, and
-// where the window manager puts it afterwards.
+// A box already up moves out of the way of a window kept clear wherever that window is put
+// after its show, as the window manager does on a busy desktop.
 TEST(ErrorRule, NoBoxStaysUnderAWindowKeptClear)
 {
     ErrorRule rule;
     QWidget ringing;
     ringing.resize(240, 150);
     rule.keepClear(&ringing);
+    ringing.show();
     rule.report(QStringLiteral("No MCI device open"));
     ASSERT_EQ(test::boxesOnScreen().size(), 1);
     QMessageBox* box = test::boxesOnScreen().first();
-    const auto boxIsClear = [&] { return !box->geometry().intersects(ringing.geometry()); };
-    const std::pair<const char*, std::function<void()>> steps[] = {
-        {"shown over the box", [&] { ringing.move(box->pos()), ringing.show(); }},
-        {"put over the box later", [&] { ringing.move(box->pos()); }},
-    };
-    for (const auto& [step, put] : steps) {
-        put();
-        EXPECT_TRUE(ringing.isVisible() && QTest::qWaitFor(boxIsClear)) << step;
-    }
+    ringing.move(box->pos());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !box->geometry().intersects(ringing.geometry()); }));
 }
 
 } // namespace
