@@ -19,10 +19,11 @@ x11)
     # answer; it gets three tries. One that is merely slow is waited for: a second started
     # beside it would fight it for the screen, and the windows might never be shown.
     wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+    wm_ready_or_gone() { wm_ready || ! kill -0 "$1" 2>/dev/null; }
     for try in 1 2 3; do
         openbox --sm-disable >"$work/openbox.log" 2>&1 &
         pids+=($!)
-        waitfor 60 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || ! kill -0 $! 2>/dev/null"
+        waitfor 60 wm_ready_or_gone $!
         wm_ready && break
         [ $try -lt 3 ] && ! kill -0 $! 2>/dev/null || { echo "openbox did not start"; cat "$work/openbox.log" "$work/xvfb.log"; exit 1; }
     done
